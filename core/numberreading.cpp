@@ -1,0 +1,130 @@
+#include "core/numberreading.h"
+
+#include <limits>
+
+namespace Corvane::NumberReading {
+namespace {
+
+// Larger than any 32-bit magnitude; the integer part saturates here so that a
+// text of any length is read without overflow.
+constexpr std::uint64_t kSaturated = std::uint64_t{1} << 40;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isWholeTextBlank(char c) { return c == ' ' || c == '\t'; }
+bool isFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// One decimal number as written: sign, integer part, and just enough of the
+// fraction to round it exactly.
+struct Decimal {
+    bool found = false;
+    bool negative = false;
+    std::uint64_t integer = 0;
+    int firstFractionDigit = 0;
+    bool fractionTailNonZero = false;
+    std::size_t end = 0;
+};
+
+// Reads the longest decimal number that starts at `pos`. Where `skipBlanks` is
+// set, blanks are ignored between any two characters of the number.
+Decimal scanDecimal(std::string_view text, std::size_t pos, bool skipBlanks)
+{
+    Decimal d;
+    auto skip = [&] {
+        while (skipBlanks && pos < text.size() && isFieldBlank(text[pos]))
+            ++pos;
+    };
+
+    skip();
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        d.negative = text[pos] == '-';
+        ++pos;
+    }
+    bool anyDigit = false;
+    for (skip(); pos < text.size() && isDigit(text[pos]); ++pos, skip()) {
+        anyDigit = true;
+        d.integer = d.integer * 10 + static_cast<std::uint64_t>(text[pos] - '0');
+        if (d.integer > kSaturated)
+            d.integer = kSaturated;
+        d.end = pos + 1;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        if (anyDigit)
+            d.end = pos;
+        bool first = true;
+        for (skip(); pos < text.size() && isDigit(text[pos]); ++pos, skip()) {
+            anyDigit = true;
+            const int digit = text[pos] - '0';
+            if (first)
+                d.firstFractionDigit = digit;
+            else if (digit != 0)
+                d.fractionTailNonZero = true;
+            first = false;
+            d.end = pos + 1;
+        }
+    }
+    d.found = anyDigit;
+    return d;
+}
+
+// Rounds half to even and checks the 32-bit range.
+std::optional<std::int32_t> toInt32(const Decimal &d)
+{
+    std::uint64_t magnitude = d.integer;
+    const bool roundUp =
+        d.firstFractionDigit > 5 ||
+        (d.firstFractionDigit == 5 && (d.fractionTailNonZero || (magnitude % 2) == 1));
+    if (roundUp)
+        ++magnitude;
+
+    constexpr std::uint64_t maxPositive = std::numeric_limits<std::int32_t>::max();
+    if (d.negative) {
+        if (magnitude > maxPositive + 1)
+            return std::nullopt;
+        return static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude));
+    }
+    if (magnitude > maxPositive)
+        return std::nullopt;
+    return static_cast<std::int32_t>(magnitude);
+}
+
+std::optional<std::int32_t> readWholeText(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && isWholeTextBlank(text[pos]))
+        ++pos;
+    const Decimal d = scanDecimal(text, pos, false);
+    if (!d.found)
+        return std::nullopt;
+    for (std::size_t rest = d.end; rest < text.size(); ++rest) {
+        if (!isWholeTextBlank(text[rest]))
+            return std::nullopt;
+    }
+    return toInt32(d);
+}
+
+} // namespace
+
+std::optional<std::int32_t> wholeText32(std::string_view text) { return readWholeText(text); }
+
+std::optional<std::int16_t> wholeText16(std::string_view text)
+{
+    const auto value = readWholeText(text);
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+        *value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(*value);
+}
+
+LeadingNumber leadingNumber(std::string_view field)
+{
+    const Decimal d = scanDecimal(field, 0, true);
+    if (!d.found)
+        return {};
+    const auto value = toInt32(d);
+    if (!value)
+        return {false, 0};
+    return {true, *value};
+}
+
+} // namespace Corvane::NumberReading

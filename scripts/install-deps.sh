@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Corvane needs on Debian 12.
+# Only the packages that are missing are installed.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl1-mesa-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    libcli11-dev nlohmann-json3-dev
+    fonts-liberation
+    xvfb xauth x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Corvane and starts the window.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)" --target corvane
+exec build/app/corvane "$@"

@@ -1,0 +1,34 @@
+#include "slave/modiconclass.h"
+
+#include <array>
+
+namespace Corvane {
+namespace {
+
+constexpr std::array kClasses{
+    ModiconClassInfo{ModiconClass::Coils, "0X", "coils", 1, 9999, true, "01", "05,15"},
+    ModiconClassInfo{ModiconClass::DiscreteInputs, "1X", "discrete inputs", 10001, 19999, true,
+                     "02", ""},
+    ModiconClassInfo{ModiconClass::InputRegisters, "3X", "input registers", 30001, 39999, false,
+                     "04", ""},
+    ModiconClassInfo{ModiconClass::HoldingRegisters, "4X", "holding registers", 40001, 49999,
+                     false, "03", "06,16"},
+};
+
+} // namespace
+
+std::optional<ModiconClass> modiconClassOf(std::int64_t number)
+{
+    for (const auto &info : kClasses) {
+        if (number >= info.first && number <= info.last)
+            return info.modiconClass;
+    }
+    return std::nullopt;
+}
+
+const ModiconClassInfo &modiconClassInfo(ModiconClass modiconClass)
+{
+    return kClasses[static_cast<std::size_t>(modiconClass)];
+}
+
+} // namespace Corvane

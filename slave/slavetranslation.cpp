@@ -1,0 +1,89 @@
+#include "slave/slavetranslation.h"
+
+#include "core/numberreading.h"
+#include "slave/datafileaddress.h"
+#include "slave/modiconclass.h"
+
+#include <limits>
+
+namespace Corvane::Slave {
+namespace {
+
+constexpr std::int16_t kCodeMovedStartOutOfRange = 10;
+constexpr std::int16_t kCodeRangeOutOfRange = 11;
+
+bool fitsInt32(std::int64_t value)
+{
+    return value >= std::numeric_limits<std::int32_t>::min() &&
+           value <= std::numeric_limits<std::int32_t>::max();
+}
+
+} // namespace
+
+SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields)
+{
+    SlaveInputs inputs;
+    inputs.address = std::string(fields.dataFile);
+    inputs.start = NumberReading::wholeText32(fields.startRegister).value_or(0);
+    inputs.count = NumberReading::wholeText32(fields.numberOfRegisters).value_or(0);
+    return inputs;
+}
+
+SlaveRange MapSlaveRange(std::int32_t start, std::int32_t count, std::int32_t bit,
+                         ErrorState &error)
+{
+    // Worked in 64 bits: start + count - 1 and start - bit can leave the
+    // 32-bit range only far outside every Modicon class.
+    const std::int64_t end = std::int64_t{start} + count - 1;
+    const std::int64_t movedStart = std::int64_t{start} - bit;
+
+    SlaveRange range;
+    range.start = start;
+    range.end = fitsInt32(end) ? static_cast<std::int32_t>(end)
+                               : (end < 0 ? std::numeric_limits<std::int32_t>::min()
+                                          : std::numeric_limits<std::int32_t>::max());
+
+    const auto modiconClass = modiconClassOf(end);
+    if (!modiconClass) {
+        error.raise(kCodeRangeOutOfRange);
+    } else {
+        const ModiconClassInfo &info = modiconClassInfo(*modiconClass);
+        if (info.bitAddressed) {
+            // The moved start is the coil of bit 0, so the number typed still
+            // names the bit typed.
+            if (fitsInt32(movedStart))
+                range.start = static_cast<std::int32_t>(movedStart);
+            if (movedStart < info.first)
+                error.raise(kCodeMovedStartOutOfRange);
+        } else if (start < info.first) {
+            error.raise(kCodeRangeOutOfRange);
+        }
+    }
+
+    if (!fitsInt32(end) || !fitsInt32(movedStart))
+        error.raise(kCodeRangeOutOfRange);
+    return range;
+}
+
+SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields)
+{
+    SlaveAnswer answer;
+    const SlaveInputs inputs = ReadSlaveInputs(fields);
+    const DataFileAddress address = ParseDataFile(inputs.address, inputs.count, answer.error);
+    const SlaveRange range = MapSlaveRange(inputs.start, address.count, address.bit, answer.error);
+
+    if (!answer.ok())
+        return answer;
+
+    answer.fileValue = address.file;
+    answer.wordValue = address.word;
+    answer.modiconStartValue = range.start;
+    answer.modiconEndValue = range.end;
+    answer.file = std::to_string(address.file);
+    answer.word = std::to_string(address.word);
+    answer.modiconStart = std::to_string(range.start);
+    answer.modiconEnd = std::to_string(range.end);
+    return answer;
+}
+
+} // namespace Corvane::Slave
