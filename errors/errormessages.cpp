@@ -41,7 +41,7 @@ constexpr std::array kCode13{"Invalid AB Datafile"sv,
                              "The file, word, or bit is out of the allowable range."sv};
 
 constexpr std::array<std::span<const std::string_view>, kLastErrorCode + 1> kMessageTable{
-    kCode0, kCode1, kCode2,  kCode3,  kCode4,  kCode5,  kCode6,
+    kCode0, kCode1, kCode2, kCode3,  kCode4,  kCode5,  kCode6,
     kCode7, kCode8, kCode9, kCode10, kCode11, kCode12, kCode13};
 
 } // namespace

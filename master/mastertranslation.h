@@ -14,14 +14,14 @@ enum class AddressFormat { XYY, XYZ, YXZ }; // "NXYY:Z", "NXYZ:Z", "NYXZ:Z"
 // What the master translation reads from the window: the selections and the
 // texts of the boxes and fields, exactly as shown or typed.
 struct MasterWindowState {
-    bool masterMode = true;                 // MasterOpt selected
-    PlcType plc = PlcType::Plc5;            // PLC5Opt / PLC3Opt
+    bool masterMode = true;                    // MasterOpt selected
+    PlcType plc = PlcType::Plc5;               // PLC5Opt / PLC3Opt
     AddressFormat format = AddressFormat::XYY; // XYYOpt / XYZOpt / YXZOpt
-    std::string_view messageType;           // MesTypeLst text, " Read"
-    std::string_view command;               // ModCmdLst text
-    std::string_view subfunction;           // DiagSubLst text
-    std::string_view registerText;          // RegTxt
-    std::string_view slaveAddressText;      // SlaveAddrTxt
+    std::string_view messageType;              // MesTypeLst text, " Read"
+    std::string_view command;                  // ModCmdLst text
+    std::string_view subfunction;              // DiagSubLst text
+    std::string_view registerText;             // RegTxt
+    std::string_view slaveAddressText;         // SlaveAddrTxt
 };
 
 // The request read from the window; a number that does not convert stays -1.

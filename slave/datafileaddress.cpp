@@ -24,9 +24,18 @@ char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' +
 LetterGroup groupOf(char letter)
 {
     switch (upper(letter)) {
-    case 'A': case 'B': case 'C': case 'D': case 'F': case 'N': case 'R': case 'S': case 'T':
+    case 'A':
+    case 'B':
+    case 'C':
+    case 'D':
+    case 'F':
+    case 'N':
+    case 'R':
+    case 'S':
+    case 'T':
         return LetterGroup::Data;
-    case 'I': case 'O':
+    case 'I':
+    case 'O':
         return LetterGroup::InputOutput;
     default:
         return LetterGroup::None;

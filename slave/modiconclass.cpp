@@ -11,8 +11,8 @@ constexpr std::array kClasses{
                      "02", ""},
     ModiconClassInfo{ModiconClass::InputRegisters, "3X", "input registers", 30001, 39999, false,
                      "04", ""},
-    ModiconClassInfo{ModiconClass::HoldingRegisters, "4X", "holding registers", 40001, 49999,
-                     false, "03", "06,16"},
+    ModiconClassInfo{ModiconClass::HoldingRegisters, "4X", "holding registers", 40001, 49999, false,
+                     "03", "06,16"},
 };
 
 } // namespace
