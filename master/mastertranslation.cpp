@@ -3,9 +3,12 @@
 #include "core/numberreading.h"
 
 #include <array>
+#include <charconv>
 
-namespace Corvane::Master {
-namespace {
+namespace Corvane::Master
+{
+namespace
+{
 
 using namespace std::string_view_literals;
 
@@ -31,7 +34,10 @@ constexpr std::array kFileCodes{
 
 constexpr std::string_view kReadMessageType = " Read"sv;
 
-bool within(int value, int low, int high) { return value >= low && value <= high; }
+bool within(int value, int low, int high)
+{
+    return value >= low && value <= high;
+}
 
 // 1-255, 1000-1255, 2000-2255 ... up to `highestBlock`000-`highestBlock`255.
 bool inRegisterSet(std::int16_t registerNumber, int highest)
@@ -39,19 +45,49 @@ bool inRegisterSet(std::int16_t registerNumber, int highest)
     return within(registerNumber, 1, highest) && registerNumber % 1000 <= 255;
 }
 
-// The thousands digit and the word of a register in the NXYZ:Z and NYXZ:Z
-// formats: 1005 -> "1", "005"; 5 -> "0", "5".
-struct ThousandsSplit {
-    std::string thousands;
-    std::string word;
+// Numbers are appended in place: an address fits the short-string buffer, so a
+// composition allocates nothing.
+void appendNumber(std::string &out, int value)
+{
+    std::array<char, 12> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.append(buffer.data(), result.ptr);
+}
+
+// The thousands digit, ":" and the word of a register in the NXYZ:Z and NYXZ:Z
+// formats: 1005 -> "1:005"; 5 -> "0:5".
+void appendThousandsAndWord(std::string &out, std::int16_t registerNumber)
+{
+    std::array<char, 8> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      static_cast<int>(registerNumber));
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
+    if (registerNumber > 999) {
+        out += text.front();
+        out += ':';
+        out += text.substr(1, 3);
+    } else {
+        out += '0';
+        out += ':';
+        out += text;
+    }
+}
+
+// The two numbers of the request; a field that does not convert stays -1.
+struct RequestNumbers {
+    std::int16_t slaveAddress = -1;
+    std::int16_t registerNumber = -1;
 };
 
-ThousandsSplit splitThousands(std::int16_t registerNumber)
+RequestNumbers readRequestNumbers(const MasterWindowState &state)
 {
-    const std::string text = std::to_string(registerNumber);
-    if (registerNumber > 999)
-        return {text.substr(0, 1), text.substr(1, 3)};
-    return {"0", text};
+    RequestNumbers numbers;
+    if (const auto value = NumberReading::wholeText16(state.registerText))
+        numbers.registerNumber = *value;
+    if (const auto value = NumberReading::wholeText16(state.slaveAddressText))
+        numbers.slaveAddress = *value;
+    return numbers;
 }
 
 } // namespace
@@ -68,58 +104,67 @@ std::string_view CommandFileCode(std::string_view command, PlcType plc)
 std::string FormatXYY(std::string_view command, std::string_view, std::int16_t slaveAddress,
                       std::int16_t registerNumber)
 {
-    std::string fileCode(CommandFileCode(command, PlcType::Plc5));
-    std::string slave = std::to_string(slaveAddress);
-    if (slaveAddress < 10)
-        slave = "0" + slave;
-    if (fileCode == "0") {
-        fileCode.clear();
-        slave = std::to_string(slaveAddress);
+    const std::string_view fileCode = CommandFileCode(command, PlcType::Plc5);
+    std::string address = "N";
+    // The coil digit "0" is dropped together with the zero that pads the slave.
+    if (fileCode != "0") {
+        address += fileCode;
+        if (slaveAddress < 10)
+            address += '0';
     }
-    return "N" + fileCode + slave + ":" + std::to_string(registerNumber);
+    appendNumber(address, slaveAddress);
+    address += ':';
+    appendNumber(address, registerNumber);
+    return address;
 }
 
 std::string FormatXYZ(std::string_view command, std::string_view, std::int16_t slaveAddress,
                       std::int16_t registerNumber)
 {
-    std::string fileCode(CommandFileCode(command, PlcType::Plc5));
-    if (fileCode == "0")
-        fileCode.clear();
-    const ThousandsSplit split = splitThousands(registerNumber);
-    return "N" + fileCode + std::to_string(slaveAddress) + split.thousands + ":" + split.word;
+    const std::string_view fileCode = CommandFileCode(command, PlcType::Plc5);
+    std::string address = "N";
+    if (fileCode != "0")
+        address += fileCode;
+    appendNumber(address, slaveAddress);
+    appendThousandsAndWord(address, registerNumber);
+    return address;
 }
 
 std::string FormatYXZ(std::string_view command, std::string_view, std::int16_t slaveAddress,
                       std::int16_t registerNumber)
 {
-    std::string fileCode(CommandFileCode(command, PlcType::Plc5));
-    std::string slave = std::to_string(slaveAddress - 1);
+    const std::string_view fileCode = CommandFileCode(command, PlcType::Plc5);
+    const int slaveDigit = slaveAddress - 1;
+    std::string address = "N";
     // The file code may be dropped only when the slave digit before it is.
-    if (slave == "0") {
-        slave.clear();
-        if (fileCode == "0")
-            fileCode.clear();
+    if (slaveDigit != 0) {
+        appendNumber(address, slaveDigit);
+        address += fileCode;
+    } else if (fileCode != "0") {
+        address += fileCode;
     }
-    const ThousandsSplit split = splitThousands(registerNumber);
-    return "N" + slave + fileCode + split.thousands + ":" + split.word;
+    appendThousandsAndWord(address, registerNumber);
+    return address;
 }
 
 std::string FormatPLC3(std::string_view command, std::string_view, std::int16_t slaveAddress,
                        std::int16_t registerNumber)
 {
-    return std::string(CommandFileCode(command, PlcType::Plc3)) + std::to_string(slaveAddress) +
-           ":" + std::to_string(registerNumber);
+    std::string address(CommandFileCode(command, PlcType::Plc3));
+    appendNumber(address, slaveAddress);
+    address += ':';
+    appendNumber(address, registerNumber);
+    return address;
 }
 
 MasterRequest ReadMasterInputs(const MasterWindowState &state)
 {
+    const RequestNumbers numbers = readRequestNumbers(state);
     MasterRequest request;
     request.command = std::string(state.command);
     request.subfunction = std::string(state.subfunction);
-    if (const auto value = NumberReading::wholeText16(state.registerText))
-        request.registerNumber = *value;
-    if (const auto value = NumberReading::wholeText16(state.slaveAddressText))
-        request.slaveAddress = *value;
+    request.slaveAddress = numbers.slaveAddress;
+    request.registerNumber = numbers.registerNumber;
     return request;
 }
 
@@ -171,7 +216,9 @@ std::int16_t ValidateMaster(const MasterWindowState &state, std::int16_t slaveAd
 MasterAnswer TranslateMaster(const MasterWindowState &state)
 {
     MasterAnswer answer;
-    const MasterRequest request = ReadMasterInputs(state);
+    // The texts are composed straight from the window's views; copying them
+    // as ReadMasterInputs does would cost more than the whole composition.
+    const RequestNumbers request = readRequestNumbers(state);
     ValidateMaster(state, request.slaveAddress, request.registerNumber, answer.error);
     if (!answer.ok() || !state.masterMode)
         return answer;
@@ -190,7 +237,7 @@ MasterAnswer TranslateMaster(const MasterWindowState &state)
         return FormatXYY;
     }();
     answer.address =
-        compose(request.command, request.subfunction, request.slaveAddress, request.registerNumber);
+        compose(state.command, state.subfunction, request.slaveAddress, request.registerNumber);
     return answer;
 }
 
