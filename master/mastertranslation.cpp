@@ -5,10 +5,8 @@
 #include <array>
 #include <charconv>
 
-namespace Corvane::Master
-{
-namespace
-{
+namespace Corvane::Master {
+namespace {
 
 using namespace std::string_view_literals;
 
@@ -34,10 +32,7 @@ constexpr std::array kFileCodes{
 
 constexpr std::string_view kReadMessageType = " Read"sv;
 
-bool within(int value, int low, int high)
-{
-    return value >= low && value <= high;
-}
+bool within(int value, int low, int high) { return value >= low && value <= high; }
 
 // 1-255, 1000-1255, 2000-2255 ... up to `highestBlock`000-`highestBlock`255.
 bool inRegisterSet(std::int16_t registerNumber, int highest)

@@ -7,8 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 
 using Corvane::ErrorState;
 using Corvane::Slave::ParseDataFile;
@@ -27,9 +26,7 @@ struct ParseRow {
     std::optional<std::int16_t> code; // nullopt: every check passes
 };
 
-class ParseDataFileRows : public testing::TestWithParam<ParseRow>
-{
-};
+class ParseDataFileRows : public testing::TestWithParam<ParseRow> {};
 
 TEST_P(ParseDataFileRows, TakesTheAddressApart)
 {
@@ -64,10 +61,7 @@ TEST_P(ParseDataFileRows, NeverClearsAnEarlierFlag)
     EXPECT_EQ(address.count, row.countOut);
 }
 
-std::string rowName(const testing::TestParamInfo<ParseRow> &info)
-{
-    return info.param.name;
-}
+std::string rowName(const testing::TestParamInfo<ParseRow> &info) { return info.param.name; }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(

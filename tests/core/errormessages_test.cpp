@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using Corvane::Subs::errorLines;
 using Corvane::Subs::errorText;
@@ -31,9 +30,7 @@ std::vector<std::string> linesOf(std::int16_t code)
     return lines;
 }
 
-class MessageTable : public testing::TestWithParam<MessageRow>
-{
-};
+class MessageTable : public testing::TestWithParam<MessageRow> {};
 
 TEST_P(MessageTable, LinesAndJoinedText)
 {

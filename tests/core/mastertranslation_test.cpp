@@ -7,8 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 
 using namespace Corvane::Master;
 using Corvane::ErrorState;
@@ -42,9 +41,7 @@ struct FileCodeRow {
     std::string plc3Letter;
 };
 
-class CommandFileCodeRows : public testing::TestWithParam<FileCodeRow>
-{
-};
+class CommandFileCodeRows : public testing::TestWithParam<FileCodeRow> {};
 
 TEST_P(CommandFileCodeRows, GivesTheDigitOrTheLetter)
 {
@@ -89,9 +86,7 @@ struct FormatRow {
     std::string address;
 };
 
-class FormatRows : public testing::TestWithParam<FormatRow>
-{
-};
+class FormatRows : public testing::TestWithParam<FormatRow> {};
 
 std::string compose(const FormatRow &row, std::string_view subfunction)
 {
@@ -108,10 +103,7 @@ std::string compose(const FormatRow &row, std::string_view subfunction)
     return {};
 }
 
-TEST_P(FormatRows, ComposesTheAddress)
-{
-    EXPECT_EQ(compose(GetParam(), ""), GetParam().address);
-}
+TEST_P(FormatRows, ComposesTheAddress) { EXPECT_EQ(compose(GetParam(), ""), GetParam().address); }
 
 TEST_P(FormatRows, SubfunctionNeverChangesTheAddress)
 {
@@ -186,9 +178,7 @@ struct ReadRow {
     std::int16_t slave;
 };
 
-class ReadMasterInputsRows : public testing::TestWithParam<ReadRow>
-{
-};
+class ReadMasterInputsRows : public testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadMasterInputsRows, ReadsWholeTextsAndMinusOneForTheRest)
 {
@@ -231,9 +221,7 @@ struct ValidateRow {
     std::optional<std::int16_t> code;
 };
 
-class ValidateMasterRows : public testing::TestWithParam<ValidateRow>
-{
-};
+class ValidateMasterRows : public testing::TestWithParam<ValidateRow> {};
 
 TEST_P(ValidateMasterRows, FirstFailingCheckOfTheGroupWins)
 {
@@ -345,9 +333,7 @@ struct TranslateRow {
     std::optional<std::int16_t> code;
 };
 
-class TranslateMasterRows : public testing::TestWithParam<TranslateRow>
-{
-};
+class TranslateMasterRows : public testing::TestWithParam<TranslateRow> {};
 
 TEST_P(TranslateMasterRows, AnswersOrRefuses)
 {

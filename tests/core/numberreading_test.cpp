@@ -6,8 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 
 namespace NR = Corvane::NumberReading;
 
@@ -24,9 +23,7 @@ struct Whole32Row {
     std::optional<std::int32_t> expected;
 };
 
-class WholeText32 : public testing::TestWithParam<Whole32Row>
-{
-};
+class WholeText32 : public testing::TestWithParam<Whole32Row> {};
 
 TEST_P(WholeText32, ReadsOrRefuses)
 {
@@ -103,9 +100,7 @@ struct Whole16Row {
     std::optional<std::int16_t> expected;
 };
 
-class WholeText16 : public testing::TestWithParam<Whole16Row>
-{
-};
+class WholeText16 : public testing::TestWithParam<Whole16Row> {};
 
 TEST_P(WholeText16, ReadsOrRefuses)
 {
@@ -140,9 +135,7 @@ struct LeadingRow {
     std::int32_t value;
 };
 
-class LeadingNumber : public testing::TestWithParam<LeadingRow>
-{
-};
+class LeadingNumber : public testing::TestWithParam<LeadingRow> {};
 
 TEST_P(LeadingNumber, ReadsTheLeadingNumber)
 {

@@ -8,8 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 
 using Corvane::ErrorState;
 using Corvane::Slave::MapSlaveRange;
@@ -35,9 +34,7 @@ struct ReadRow {
     std::int32_t countValue;
 };
 
-class ReadSlaveInputsRows : public testing::TestWithParam<ReadRow>
-{
-};
+class ReadSlaveInputsRows : public testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadSlaveInputsRows, ReadsWholeTextsAndZeroForTheRest)
 {
@@ -72,9 +69,7 @@ struct MapRow {
     std::optional<std::int16_t> code;
 };
 
-class MapSlaveRangeRows : public testing::TestWithParam<MapRow>
-{
-};
+class MapSlaveRangeRows : public testing::TestWithParam<MapRow> {};
 
 TEST_P(MapSlaveRangeRows, MapsAndChecksTheClass)
 {
@@ -186,9 +181,7 @@ SlaveRow refused(const char *name, std::string address, std::string start, std::
     return {name, std::move(address), std::move(start), std::move(count), "", "", "", "", code};
 }
 
-class TranslateSlaveRows : public testing::TestWithParam<SlaveRow>
-{
-};
+class TranslateSlaveRows : public testing::TestWithParam<SlaveRow> {};
 
 TEST_P(TranslateSlaveRows, AnswersOrRefuses)
 {
