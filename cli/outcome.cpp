@@ -1,0 +1,326 @@
+#include "cli/outcome.h"
+
+#include "errors/errormessages.h"
+#include "master/decode.h"
+#include "slave/slavetranslation.h"
+
+#include <cstdio>
+
+namespace Corvane::Cli
+{
+namespace
+{
+
+// Modbus addresses a table with a 16-bit offset.
+constexpr std::int64_t kLastOffset = 65535;
+
+// "05,15" -> [5, 15]
+nlohmann::ordered_json functionList(std::string_view codes)
+{
+    auto list = nlohmann::ordered_json::array();
+    int value = 0;
+    bool any = false;
+    for (char c : codes) {
+        if (c == ',') {
+            list.push_back(value);
+            value = 0;
+            any = false;
+        } else {
+            value = value * 10 + (c - '0');
+            any = true;
+        }
+    }
+    if (any)
+        list.push_back(value);
+    return list;
+}
+
+// "05,15" -> "05, 15"
+std::string functionText(std::string_view codes)
+{
+    std::string text;
+    for (char c : codes) {
+        text += c;
+        if (c == ',')
+            text += ' ';
+    }
+    return text;
+}
+
+nlohmann::ordered_json jsonOrNull(const std::optional<std::int32_t> &value)
+{
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json jsonOrNull(const std::string &text)
+{
+    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(text);
+}
+
+std::string textOf(const std::optional<std::int32_t> &value)
+{
+    return value ? std::to_string(*value) : std::string();
+}
+
+// "9 (0x0009)", or "none" beyond the protocol's offsets.
+std::string offsetText(const ProtocolAddress &address)
+{
+    if (!address.offset)
+        return "none";
+    return std::to_string(*address.offset) + " (" + address.offsetHex + ")";
+}
+
+std::string referenceText(const ProtocolAddress &address)
+{
+    return address.reference6.empty() ? std::string("none") : address.reference6;
+}
+
+std::string functionsSentence(const ModiconClassInfo &info)
+{
+    std::string text = "read with " + functionText(info.readFunctions);
+    if (info.writeFunctions.empty())
+        return text + ", no write function";
+    return text + ", write with " + functionText(info.writeFunctions);
+}
+
+// The second line of a plain-text answer.
+std::string detailsLine(const Outcome &outcome)
+{
+    const ModiconClassInfo &info = modiconClassInfo(*outcome.table);
+    std::string line = std::string(info.table) + " (" + std::string(info.reference) + "): ";
+    const ProtocolAddress start = protocolAddress(*outcome.modiconStart, *outcome.table);
+    if (!outcome.modiconEnd) {
+        line += "start " + std::to_string(*outcome.modiconStart) + ", offset " + offsetText(start) +
+                ", 6-digit " + referenceText(start);
+    } else if (*outcome.modiconEnd == *outcome.modiconStart) {
+        line += "offset " + offsetText(start) + ", 6-digit " + referenceText(start);
+    } else {
+        const ProtocolAddress end = protocolAddress(*outcome.modiconEnd, *outcome.table);
+        if (start.offset && end.offset) {
+            line += "offsets " + std::to_string(*start.offset) + "-" + std::to_string(*end.offset) +
+                    " (" + start.offsetHex + "-" + end.offsetHex + "), 6-digit " +
+                    start.reference6 + "-" + end.reference6;
+        } else {
+            line += "offsets " + offsetText(start) + " to " + offsetText(end) + ", 6-digit " +
+                    referenceText(start) + " to " + referenceText(end);
+        }
+    }
+    return line + "; " + functionsSentence(info);
+}
+
+// The position of a result column, found while compiling.
+consteval std::size_t column(std::string_view name)
+{
+    for (std::size_t i = 0; i < kResultColumns.size(); ++i) {
+        if (kResultColumns[i] == name)
+            return i;
+    }
+    throw "no such result column";
+}
+
+} // namespace
+
+Outcome translateSlave(const SlaveTexts &texts)
+{
+    const Slave::SlaveAnswer answer =
+        Slave::TranslateSlave({texts.address, texts.start, texts.count});
+    Outcome outcome;
+    outcome.slave = true;
+    if (!answer.ok()) {
+        outcome.status = Status::Refused;
+        outcome.code = answer.error.code;
+        return outcome;
+    }
+    outcome.status = Status::Translated;
+    outcome.file = answer.fileValue;
+    outcome.word = answer.wordValue;
+    outcome.modiconStart = answer.modiconStartValue;
+    outcome.modiconEnd = answer.modiconEndValue;
+    // The end decides the class of the whole range, as the mapping itself does.
+    outcome.table = modiconClassOf(answer.modiconEndValue);
+    return outcome;
+}
+
+Outcome translateMaster(const MasterSettings &settings)
+{
+    const Master::MasterWindowState state = settings.windowState();
+    const Master::MasterAnswer answer = Master::TranslateMaster(state);
+    Outcome outcome;
+    if (!answer.ok()) {
+        outcome.status = Status::Refused;
+        outcome.code = answer.error.code;
+        return outcome;
+    }
+    outcome.status = Status::Translated;
+    outcome.address = answer.address;
+    const Master::ModbusCommand *command = Master::commandWithText(settings.command);
+    if (command && command->table) {
+        const std::int16_t registerNumber = Master::ReadMasterInputs(state).registerNumber;
+        outcome.table = command->table;
+        outcome.modiconStart = modiconClassInfo(*command->table).first - 1 + registerNumber;
+    }
+    return outcome;
+}
+
+Outcome translate(const Request &request)
+{
+    if (const auto *slave = std::get_if<SlaveTexts>(&request))
+        return translateSlave(*slave);
+    const auto resolved = resolveMaster(std::get<MasterTexts>(request));
+    if (const auto *error = std::get_if<RequestError>(&resolved))
+        return invalid(error->message);
+    return translateMaster(std::get<MasterSettings>(resolved));
+}
+
+Outcome invalid(std::string error)
+{
+    Outcome outcome;
+    outcome.status = Status::Invalid;
+    outcome.error = std::move(error);
+    return outcome;
+}
+
+ProtocolAddress protocolAddress(std::int32_t number, ModiconClass table)
+{
+    const ModiconClassInfo &info = modiconClassInfo(table);
+    const std::int64_t offset = std::int64_t{number} - info.first;
+    ProtocolAddress address;
+    if (offset < 0 || offset > kLastOffset)
+        return address;
+    address.offset = static_cast<std::int32_t>(offset);
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%04X", static_cast<unsigned>(offset));
+    address.offsetHex = buffer;
+    std::snprintf(buffer, sizeof buffer, "%c%05u", info.reference.front(),
+                  static_cast<unsigned>(offset + 1));
+    address.reference6 = buffer;
+    return address;
+}
+
+void addDetails(nlohmann::ordered_json &json, const Outcome &outcome)
+{
+    if (!outcome.table || !outcome.modiconStart)
+        return;
+    const ModiconClassInfo &info = modiconClassInfo(*outcome.table);
+    json["table"] = info.table;
+    json["reference"] = info.reference;
+    const ProtocolAddress start = protocolAddress(*outcome.modiconStart, *outcome.table);
+    json["start_offset"] = jsonOrNull(start.offset);
+    json["start_offset_hex"] = jsonOrNull(start.offsetHex);
+    json["start_reference6"] = jsonOrNull(start.reference6);
+    if (outcome.modiconEnd) {
+        const ProtocolAddress end = protocolAddress(*outcome.modiconEnd, *outcome.table);
+        json["end_offset"] = jsonOrNull(end.offset);
+        json["end_offset_hex"] = jsonOrNull(end.offsetHex);
+        json["end_reference6"] = jsonOrNull(end.reference6);
+    }
+    json["read_functions"] = functionList(info.readFunctions);
+    json["write_functions"] = functionList(info.writeFunctions);
+}
+
+nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionName, long position)
+{
+    nlohmann::ordered_json json;
+    switch (outcome.status) {
+    case Status::Translated:
+        json["ok"] = true;
+        if (outcome.slave) {
+            json["file"] = outcome.file;
+            json["word"] = outcome.word;
+        } else {
+            json["address"] = outcome.address;
+        }
+        if (outcome.modiconStart)
+            json["modicon_start"] = *outcome.modiconStart;
+        if (outcome.modiconEnd)
+            json["modicon_end"] = *outcome.modiconEnd;
+        addDetails(json, outcome);
+        break;
+    case Status::Refused:
+        json["ok"] = false;
+        json["code"] = outcome.code;
+        json["title"] = Subs::kErrorBoxTitle;
+        json["message"] = Subs::errorText(outcome.code);
+        break;
+    case Status::Invalid:
+        json["ok"] = false;
+        if (!positionName.empty())
+            json[std::string(positionName)] = position;
+        json["error"] = outcome.error;
+        break;
+    }
+    return json;
+}
+
+void writeText(const Outcome &outcome, std::ostream &out, std::ostream &err)
+{
+    switch (outcome.status) {
+    case Status::Translated:
+        if (outcome.slave)
+            out << "file " << outcome.file << " word " << outcome.word << " modicon "
+                << *outcome.modiconStart << '-' << *outcome.modiconEnd << '\n';
+        else
+            out << outcome.address << '\n';
+        if (outcome.table && outcome.modiconStart)
+            out << detailsLine(outcome) << '\n';
+        break;
+    case Status::Refused:
+        err << Subs::kErrorBoxTitle << '\n';
+        for (std::string_view line : Subs::errorLines(outcome.code))
+            err << line << '\n';
+        break;
+    case Status::Invalid:
+        err << outcome.error << '\n';
+        break;
+    }
+}
+
+std::array<std::string, kResultColumns.size()> resultFields(const Outcome &outcome)
+{
+    std::array<std::string, kResultColumns.size()> fields;
+    const auto set = [&fields](std::size_t index, std::string value) {
+        fields[index] = std::move(value);
+    };
+    switch (outcome.status) {
+    case Status::Translated:
+        set(column("result"), "ok");
+        if (outcome.slave) {
+            set(column("file"), std::to_string(outcome.file));
+            set(column("word"), std::to_string(outcome.word));
+        } else {
+            set(column("address"), outcome.address);
+        }
+        set(column("modicon_start"), textOf(outcome.modiconStart));
+        set(column("modicon_end"), textOf(outcome.modiconEnd));
+        if (outcome.table && outcome.modiconStart) {
+            const ModiconClassInfo &info = modiconClassInfo(*outcome.table);
+            set(column("table"), std::string(info.table));
+            set(column("reference"), std::string(info.reference));
+            const ProtocolAddress start = protocolAddress(*outcome.modiconStart, *outcome.table);
+            set(column("start_offset"), textOf(start.offset));
+            set(column("start_offset_hex"), start.offsetHex);
+            set(column("start_reference6"), start.reference6);
+            if (outcome.modiconEnd) {
+                const ProtocolAddress end = protocolAddress(*outcome.modiconEnd, *outcome.table);
+                set(column("end_offset"), textOf(end.offset));
+                set(column("end_offset_hex"), end.offsetHex);
+                set(column("end_reference6"), end.reference6);
+            }
+            set(column("read_functions"), std::string(info.readFunctions));
+            set(column("write_functions"), std::string(info.writeFunctions));
+        }
+        break;
+    case Status::Refused:
+        set(column("result"), "refused");
+        set(column("error_code"), std::to_string(outcome.code));
+        set(column("error_message"), Subs::errorText(outcome.code));
+        break;
+    case Status::Invalid:
+        set(column("result"), "invalid");
+        set(column("error_message"), outcome.error);
+        break;
+    }
+    return fields;
+}
+
+} // namespace Corvane::Cli

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "cli/request.h"
+#include "slave/modiconclass.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// What one request came to, and the three ways of writing it: plain text,
+// JSON and CSV columns.
+namespace Corvane::Cli
+{
+
+enum class Status {
+    Translated, // the window would show an answer
+    Refused,    // the window would show the error box
+    Invalid,    // the request itself cannot be read
+};
+
+struct Outcome {
+    Status status = Status::Invalid;
+    // Slave answers.
+    bool slave = false;
+    std::int32_t file = 0;
+    std::int32_t word = 0;
+    // Master answers.
+    std::string address;
+    // The Modicon numbers of the answer: the slave range, or the master
+    // request's start in the table of its command (none for diagnostics).
+    std::optional<std::int32_t> modiconStart;
+    std::optional<std::int32_t> modiconEnd;
+    std::optional<ModiconClass> table;
+    // Refusals: the error box's code. Invalid requests: what is wrong.
+    std::int16_t code = 0;
+    std::string error;
+};
+
+// {"N7:4/5", "6", "10"} -> Translated, file 7, word 4, Modicon 1 to 15 in coils.
+Outcome translateSlave(const SlaveTexts &texts);
+// PLC-5, NXYZ:Z, " 03 - ...", "1234", "5" -> Translated, "N451:234", 41234 in
+// holding registers.
+Outcome translateMaster(const MasterSettings &settings);
+// Resolves a master request first; a bad selection makes it Invalid.
+Outcome translate(const Request &request);
+Outcome invalid(std::string error);
+
+// The 1-based Modicon number `number` of a table as the protocol and the
+// 6-digit convention see it. 40010 in holding registers -> offset 9, "0x0009",
+// "400010". A number whose offset lies outside 0 to 65535 has neither.
+struct ProtocolAddress {
+    std::optional<std::int32_t> offset;
+    std::string offsetHex;
+    std::string reference6;
+};
+ProtocolAddress protocolAddress(std::int32_t number, ModiconClass table);
+
+// The engineering details of an answer as JSON fields: table, reference,
+// offsets in decimal and hex, 6-digit references, read and write functions.
+void addDetails(nlohmann::ordered_json &json, const Outcome &outcome);
+
+// {"ok":true,"file":7,...}, {"ok":false,"code":11,...}, or for an invalid
+// request {"ok":false,"line":3,"error":"..."} with `positionName` "line".
+nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionName = {},
+                              long position = 0);
+
+// Plain text: the answer on `out` (a second line with the details), or the
+// box title and message lines on `err`.
+// "file 7 word 4 modicon 40001-40010\n"
+// "holding registers (4X): offsets 0-9 (0x0000-0x0009), 6-digit 400001-400010;
+//  read with 03, write with 06, 16\n"
+void writeText(const Outcome &outcome, std::ostream &out, std::ostream &err);
+
+// The result columns of a batch row, in order, and their values for an outcome.
+inline constexpr std::array<std::string_view, 18> kResultColumns{
+    "result",           "file",           "word",
+    "modicon_start",    "modicon_end",    "address",
+    "error_code",       "error_message",  "table",
+    "reference",        "start_offset",   "start_offset_hex",
+    "start_reference6", "end_offset",     "end_offset_hex",
+    "end_reference6",   "read_functions", "write_functions"};
+std::array<std::string, kResultColumns.size()> resultFields(const Outcome &outcome);
+
+} // namespace Corvane::Cli

@@ -1,0 +1,177 @@
+#include "cli/request.h"
+
+#include "master/decode.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace Corvane::Cli
+{
+namespace
+{
+
+using namespace std::string_view_literals;
+
+// The window's start-up selections for the master group.
+constexpr std::string_view kStartCommand = " 01 - Read Coil Status  (0X)";
+constexpr std::string_view kStartSubfunction = " 00 - Return Data Query";
+
+struct FormatName {
+    std::string_view name;
+    Master::AddressFormat format;
+};
+
+constexpr std::array kFormats{
+    FormatName{"NXYY:Z"sv, Master::AddressFormat::XYY},
+    FormatName{"NXYZ:Z"sv, Master::AddressFormat::XYZ},
+    FormatName{"NYXZ:Z"sv, Master::AddressFormat::YXZ},
+};
+
+constexpr std::array kSlaveFields{"address"sv, "start"sv, "count"sv};
+constexpr std::array kMasterFields{"plc"sv,         "format"sv,   "message_type"sv, "command"sv,
+                                   "subfunction"sv, "register"sv, "slave"sv};
+
+bool isBareNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 2)
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+bool listed(std::span<const std::string_view> names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+} // namespace
+
+Master::MasterWindowState MasterSettings::windowState() const
+{
+    Master::MasterWindowState state;
+    state.plc = plc;
+    state.format = format;
+    state.messageType = messageType;
+    state.command = command;
+    state.subfunction = subfunction;
+    state.registerText = registerText;
+    state.slaveAddressText = slave;
+    return state;
+}
+
+std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &texts)
+{
+    MasterSettings settings;
+    if (texts.plc) {
+        if (*texts.plc == "5")
+            settings.plc = Master::PlcType::Plc5;
+        else if (*texts.plc == "3")
+            settings.plc = Master::PlcType::Plc3;
+        else
+            return RequestError{"plc must be 5 or 3, not " + quoted(*texts.plc)};
+    }
+    if (texts.format) {
+        const FormatName *found = nullptr;
+        for (const FormatName &format : kFormats) {
+            if (format.name == *texts.format)
+                found = &format;
+        }
+        if (!found)
+            return RequestError{"format must be NXYY:Z, NXYZ:Z or NYXZ:Z, not " +
+                                quoted(*texts.format)};
+        settings.format = found->format;
+    }
+
+    settings.command = texts.command.value_or(std::string(kStartCommand));
+    // A bare number is a shortcut, never a text the lists hold, so an unknown
+    // one is a mistake rather than a command to compose with an empty code.
+    if (isBareNumber(settings.command)) {
+        const Master::ModbusCommand *command = Master::commandWithNumber(settings.command);
+        if (!command)
+            return RequestError{"command " + quoted(settings.command) +
+                                " is no Modbus command: use 01 to 06, 08, 15 or 16, or the "
+                                "command's full text"};
+        settings.command = std::string(command->text);
+    }
+
+    if (!texts.messageType)
+        settings.messageType = std::string(Master::defaultMessageType(settings.command));
+    else if (*texts.messageType == "read")
+        settings.messageType = std::string(Master::kReadMessageType);
+    else if (*texts.messageType == "write")
+        settings.messageType = std::string(Master::kWriteMessageType);
+    else
+        settings.messageType = *texts.messageType;
+
+    settings.subfunction = texts.subfunction.value_or(std::string(kStartSubfunction));
+    settings.registerText = texts.registerText;
+    settings.slave = texts.slave;
+    return settings;
+}
+
+bool isRequestField(std::string_view name)
+{
+    return name == "mode" || listed(kSlaveFields, name) || listed(kMasterFields, name);
+}
+
+std::variant<Request, RequestError> requestFromFields(const std::vector<NamedField> &fields,
+                                                      bool strict)
+{
+    const auto find = [&fields](std::string_view name) -> const std::string * {
+        for (const NamedField &field : fields) {
+            if (field.name == name)
+                return &field.value;
+        }
+        return nullptr;
+    };
+    const auto text = [&find](std::string_view name) {
+        const std::string *value = find(name);
+        return value ? *value : std::string();
+    };
+    const auto optionalText = [&find](std::string_view name) -> std::optional<std::string> {
+        const std::string *value = find(name);
+        return value ? std::optional<std::string>(*value) : std::nullopt;
+    };
+
+    const std::string *mode = find("mode");
+    if (!mode)
+        return RequestError{"no mode: give \"mode\" as \"slave\" or \"master\""};
+    if (strict && (*mode == "slave" || *mode == "master")) {
+        const std::span<const std::string_view> own =
+            *mode == "slave" ? std::span<const std::string_view>(kSlaveFields)
+                             : std::span<const std::string_view>(kMasterFields);
+        for (const NamedField &field : fields) {
+            if (field.name == "mode" || listed(own, field.name))
+                continue;
+            if (isRequestField(field.name))
+                return RequestError{"field " + quoted(field.name) + " does not belong to a " +
+                                    *mode + " request"};
+            return RequestError{"unknown field " + quoted(field.name)};
+        }
+    }
+    if (*mode == "slave")
+        return Request{SlaveTexts{text("address"), text("start"), text("count")}};
+    if (*mode == "master") {
+        MasterTexts master;
+        master.plc = optionalText("plc");
+        master.format = optionalText("format");
+        master.messageType = optionalText("message_type");
+        master.command = optionalText("command");
+        master.subfunction = optionalText("subfunction");
+        master.registerText = text("register");
+        master.slave = text("slave");
+        return Request{master};
+    }
+    return RequestError{"mode must be \"slave\" or \"master\", not " + quoted(*mode)};
+}
+
+} // namespace Corvane::Cli

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "master/mastertranslation.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// One request of the command-line companion, as texts typed into the window's
+// fields, and the settings it resolves to.
+namespace Corvane::Cli
+{
+
+// The three slave fields, verbatim; a field not given is the empty text.
+struct SlaveTexts {
+    std::string address; // DataFileTxt
+    std::string start;   // StartRegTxt
+    std::string count;   // NumRegTxt
+};
+
+// The master selections and fields. A selection not given takes the window's
+// start-up value; register and slave not given are empty texts.
+struct MasterTexts {
+    std::optional<std::string> plc;         // "5" or "3"
+    std::optional<std::string> format;      // "NXYY:Z", "NXYZ:Z" or "NYXZ:Z"
+    std::optional<std::string> messageType; // verbatim, or "read" / "write"
+    std::optional<std::string> command;     // verbatim, or a function number "03", "3"
+    std::optional<std::string> subfunction; // verbatim
+    std::string registerText;
+    std::string slave;
+};
+
+using Request = std::variant<SlaveTexts, MasterTexts>;
+
+// The window state that a master request stands for, owning its texts.
+struct MasterSettings {
+    Master::PlcType plc = Master::PlcType::Plc5;
+    Master::AddressFormat format = Master::AddressFormat::XYY;
+    std::string messageType;
+    std::string command;
+    std::string subfunction;
+    std::string registerText;
+    std::string slave;
+
+    // A view for the core; valid while these settings live.
+    Master::MasterWindowState windowState() const;
+};
+
+// A request that cannot be translated at all, and why.
+struct RequestError {
+    std::string message;
+};
+
+// Applies the defaults and the shortcuts: "3" as a command is
+// " 03 - Read Holding Registers  (4X)", "write" as a message type is " Write",
+// and a missing message type follows the command.
+// {command "16"} -> PLC-5, NXYY:Z, " Write", " 16 - Pre-set Multiple Registers  (4X)";
+// {plc "4"} -> error "plc must be 5 or 3, not \"4\"".
+std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &texts);
+
+// One named field of a JSON object or a CSV row; names not listed are missing.
+struct NamedField {
+    std::string_view name;
+    std::string value;
+};
+
+// A request read from named fields. A mixed CSV file carries the other mode's
+// columns on every row, so only a JSON object, where `strict` is set, is
+// refused for holding a field of the other mode.
+// {mode "slave", address "N7:0"} -> SlaveTexts{"N7:0", "", ""};
+// {mode "other"} -> error; strict {mode "slave", register "5"} -> error.
+std::variant<Request, RequestError> requestFromFields(const std::vector<NamedField> &fields,
+                                                      bool strict);
+
+// True for "mode" and the fields of either mode: "address", "register", ...
+bool isRequestField(std::string_view name);
+
+} // namespace Corvane::Cli
