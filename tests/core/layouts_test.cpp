@@ -1,0 +1,270 @@
+#include "app/rules/controltable.h"
+#include "app/rules/layouts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace Corvane::Subs;
+
+constexpr int kPlc3Saving = 1080;
+
+// The value of one layout property of a control in a state; the table value
+// where no layout row touches it.
+int layoutValue(std::string_view control, LayoutProperty property, WindowState state)
+{
+    if (state == WindowState::Slave) {
+        for (const LayoutRow &row : slaveLayoutRows()) {
+            if (row.control == control && row.property == property)
+                return row.value;
+        }
+    } else {
+        for (const MasterLayoutRow &row : masterLayoutRows()) {
+            if (row.control == control && row.property == property)
+                return state == WindowState::MasterPlc5 ? row.plc5 : row.plc3;
+        }
+    }
+    const auto spec = findControl(control);
+    return property == LayoutProperty::Top ? spec->rect.top : spec->rect.height;
+}
+
+// The absolute bottom of a frame in the client area, following its containers.
+int absoluteBottom(std::string_view control, WindowState state)
+{
+    int top = layoutValue(control, LayoutProperty::Top, state) +
+              layoutValue(control, LayoutProperty::Height, state);
+    for (auto spec = findControl(control); !spec->parent.empty();) {
+        top += layoutValue(spec->parent, LayoutProperty::Top, state);
+        spec = findControl(spec->parent);
+    }
+    return top;
+}
+
+TEST(MasterLayout, EveryPlc3ValueIsThePlc5ValueLessTheFormatRows)
+{
+    for (const MasterLayoutRow &row : masterLayoutRows())
+        EXPECT_EQ(row.plc5 - row.plc3, kPlc3Saving) << row.control;
+}
+
+TEST(MasterLayout, EveryRowNamesAControlOrTheWindow)
+{
+    for (const MasterLayoutRow &row : masterLayoutRows()) {
+        if (row.property == LayoutProperty::WindowHeight) {
+            EXPECT_EQ(row.control, kMainWindowName);
+        } else {
+            EXPECT_TRUE(findControl(row.control).has_value()) << row.control;
+        }
+    }
+    for (const LayoutRow &row : slaveLayoutRows()) {
+        if (row.property != LayoutProperty::WindowHeight) {
+            EXPECT_TRUE(findControl(row.control).has_value()) << row.control;
+        }
+    }
+}
+
+TEST(MasterLayout, StartUpPositionsEqualThePlc5ColumnButTheCommandHeading)
+{
+    for (const MasterLayoutRow &row : masterLayoutRows()) {
+        if (row.property == LayoutProperty::WindowHeight) {
+            EXPECT_EQ(row.plc5, kStartupWindowHeight);
+            continue;
+        }
+        const auto spec = findControl(row.control);
+        const int startUp =
+            row.property == LayoutProperty::Top ? spec->rect.top : spec->rect.height;
+        if (row.control == "AddrCmdLbl") {
+            EXPECT_EQ(startUp, 1200);
+        } else {
+            EXPECT_EQ(startUp, row.plc5) << row.control;
+        }
+    }
+}
+
+TEST(MasterLayout, EachRowKeepsItsLabelAndFieldOnOneLine)
+{
+    std::map<int, std::set<std::string_view>> rowsByTop;
+    for (const MasterLayoutRow &row : masterLayoutRows()) {
+        if (row.property == LayoutProperty::Top && findControl(row.control)->parent == "PLCTypeFrm")
+            rowsByTop[row.plc3].insert(row.control);
+    }
+    EXPECT_EQ(rowsByTop[2520], (std::set<std::string_view>{"RegLbl", "RegTxt", "RegValLbl"}));
+    EXPECT_EQ(rowsByTop[3000],
+              (std::set<std::string_view>{"SlaveAddrLbl", "SlaveAddrTxt", "SlaveValLbl"}));
+}
+
+struct StateCase {
+    const char *name;
+    WindowState state;
+    int windowHeight;
+    int clientHeight;
+    int clientPixels;
+};
+
+class WindowStates : public testing::TestWithParam<StateCase> {};
+
+TEST_P(WindowStates, HaveTheirHeights)
+{
+    const StateCase &row = GetParam();
+    EXPECT_EQ(windowHeight(row.state), row.windowHeight);
+    EXPECT_EQ(clientHeight(row.state), row.clientHeight);
+    EXPECT_EQ(twipsToPixels(clientHeight(row.state)), row.clientPixels);
+}
+
+TEST_P(WindowStates, ShowOnlyTheTopEdgesOfTheOuterFrames)
+{
+    const WindowState state = GetParam().state;
+    const int client = clientHeight(state);
+    const std::string_view group = state == WindowState::Slave ? "SlaveFrm" : "MasterFrm";
+    for (std::string_view frame : {std::string_view{"Frame1"}, group}) {
+        const int bottom = absoluteBottom(frame, state);
+        EXPECT_GT(bottom, client) << frame;
+        // Just below: a few pixels, never a visible strip of frame.
+        EXPECT_LE(bottom - client, 165) << frame;
+    }
+    // The result box of the group is whole inside the client area.
+    const std::string_view resultBox =
+        state == WindowState::Slave ? "SlaveTransFrm" : "MasterTransFrm";
+    EXPECT_LT(absoluteBottom(resultBox, state), client);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, WindowStates,
+    testing::Values(StateCase{"MasterPlc5", WindowState::MasterPlc5, 9930, 9450, 630},
+                    StateCase{"MasterPlc3", WindowState::MasterPlc3, 8850, 8370, 558},
+                    StateCase{"Slave", WindowState::Slave, 8370, 7890, 526}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(OuterFrames, ReachPastBothSidesOfTheClientArea)
+{
+    const auto frame1 = findControl("Frame1");
+    EXPECT_LT(frame1->rect.left, 0);
+    EXPECT_GT(frame1->rect.left + frame1->rect.width, kClientWidthTwips);
+    for (std::string_view group : {"MasterFrm", "SlaveFrm"}) {
+        const auto spec = findControl(group);
+        EXPECT_GT(frame1->rect.left + spec->rect.left + spec->rect.width, kClientWidthTwips)
+            << group;
+    }
+}
+
+TEST(FormatControls, AreTheSevenControlsOfTheFormatChoice)
+{
+    const auto names = formatControls();
+    ASSERT_EQ(names.size(), 7u);
+    EXPECT_EQ(names.front(), "AddrFrmtLbl");
+    for (std::string_view name : names) {
+        const auto spec = findControl(name);
+        ASSERT_TRUE(spec.has_value()) << name;
+        EXPECT_EQ(spec->parent, "PLCTypeFrm");
+        // They stand above the rows that PLC-3 moves up into their place.
+        EXPECT_LT(spec->rect.top + spec->rect.height, 1200 + kPlc3Saving) << name;
+    }
+}
+
+// --- The control table ----------------------------------------------------------
+
+TEST(ControlTable, NamesAreUniqueAndContainersComeFirst)
+{
+    for (const auto table : {mainWindowControls(), aboutWindowControls()}) {
+        std::set<std::string_view> seen;
+        for (const ControlSpec &spec : table) {
+            EXPECT_TRUE(seen.insert(spec.name).second) << "twice: " << spec.name;
+            if (spec.parent.empty())
+                continue;
+            EXPECT_TRUE(seen.contains(spec.parent)) << spec.name << " before " << spec.parent;
+            const auto parent = std::ranges::find(table, spec.parent, &ControlSpec::name);
+            EXPECT_TRUE(parent->kind == ControlKind::Frame ||
+                        parent->kind == ControlKind::PlainFrame)
+                << spec.parent;
+        }
+    }
+}
+
+TEST(ControlTable, EveryUnlabelledControlIsNamedByALabelBesideIt)
+{
+    for (const ControlSpec &spec : mainWindowControls()) {
+        const bool needsLabel =
+            spec.kind == ControlKind::RadioButton || spec.kind == ControlKind::TextField ||
+            spec.kind == ControlKind::DropDown || spec.kind == ControlKind::OutputLabel;
+        if (!needsLabel) {
+            EXPECT_TRUE(spec.namedBy.empty()) << spec.name;
+            continue;
+        }
+        const auto label = findControl(spec.namedBy);
+        ASSERT_TRUE(label.has_value()) << spec.name;
+        EXPECT_EQ(label->kind, ControlKind::Label) << spec.name;
+        EXPECT_EQ(label->parent, spec.parent) << spec.name;
+    }
+}
+
+TEST(ControlTable, RadioButtonsAreSizedToTheirMarkAndOneIsSelectedPerGroup)
+{
+    std::map<std::string_view, int> selectedPerGroup;
+    for (const ControlSpec &spec : mainWindowControls()) {
+        if (spec.kind != ControlKind::RadioButton)
+            continue;
+        EXPECT_EQ(spec.rect.width, 255) << spec.name;
+        EXPECT_TRUE(spec.text.empty()) << spec.name;
+        selectedPerGroup[spec.parent] += spec.checked ? 1 : 0;
+    }
+    EXPECT_EQ(selectedPerGroup, (std::map<std::string_view, int>{
+                                    {"Frame1", 1}, {"MasterFrm", 1}, {"PLCTypeFrm", 1}}));
+}
+
+TEST(ControlTable, TabOrderNamesEveryControlThatTakesFocus)
+{
+    std::set<std::string_view> focusable;
+    for (const ControlSpec &spec : mainWindowControls()) {
+        if (spec.kind == ControlKind::RadioButton || spec.kind == ControlKind::TextField ||
+            spec.kind == ControlKind::DropDown || spec.kind == ControlKind::Button)
+            focusable.insert(spec.name);
+    }
+    const auto order = tabOrder();
+    EXPECT_EQ(std::set<std::string_view>(order.begin(), order.end()), focusable);
+    EXPECT_EQ(order.size(), focusable.size());
+}
+
+TEST(ControlTable, OnlyTheSlaveFieldsHaveTooltips)
+{
+    std::set<std::string_view> withTips;
+    for (const ControlSpec &spec : mainWindowControls()) {
+        if (!spec.toolTip.empty())
+            withTips.insert(spec.name);
+    }
+    EXPECT_EQ(withTips, (std::set<std::string_view>{"DataFileTxt", "StartRegTxt", "NumRegTxt"}));
+}
+
+struct PixelCase {
+    const char *name;
+    int twips;
+    int pixels;
+};
+
+class TwipsToPixels : public testing::TestWithParam<PixelCase> {};
+
+TEST_P(TwipsToPixels, RoundToTheNearestPixel)
+{
+    EXPECT_EQ(twipsToPixels(GetParam().twips), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, TwipsToPixels,
+                         testing::Values(PixelCase{"ExactPixel", 9255, 617},
+                                         PixelCase{"RoundsUp", 1375, 92},
+                                         PixelCase{"RoundsDown", 350, 23},
+                                         PixelCase{"Negative", -120, -8},
+                                         PixelCase{"RadioWidth", 255, 17}, PixelCase{"Zero", 0, 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ControlTable, LookUpByName)
+{
+    EXPECT_EQ(findControl("RegTxt")->rect.top, 3600);
+    EXPECT_FALSE(findControl("NoSuchControl").has_value());
+    EXPECT_FALSE(findControl("picIcon").has_value()); // About's controls are apart
+}
+
+} // namespace
