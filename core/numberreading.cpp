@@ -24,14 +24,17 @@ struct Decimal {
     std::size_t end = 0;
 };
 
-// Reads the longest decimal number that starts at `pos`. Where `skipBlanks` is
-// set, blanks are ignored between any two characters of the number.
-Decimal scanDecimal(std::string_view text, std::size_t pos, bool skipBlanks)
+// Reads the longest decimal number that starts at `pos`. Where `SkipBlanks` is
+// set, blanks are ignored between any two characters of the number; it is a
+// template argument so that the whole-text reading pays nothing for it.
+template <bool SkipBlanks> Decimal scanDecimal(std::string_view text, std::size_t pos)
 {
     Decimal d;
     auto skip = [&] {
-        while (skipBlanks && pos < text.size() && isFieldBlank(text[pos]))
-            ++pos;
+        if constexpr (SkipBlanks) {
+            while (pos < text.size() && isFieldBlank(text[pos]))
+                ++pos;
+        }
     };
 
     skip();
@@ -93,7 +96,7 @@ std::optional<std::int32_t> readWholeText(std::string_view text)
     std::size_t pos = 0;
     while (pos < text.size() && isWholeTextBlank(text[pos]))
         ++pos;
-    const Decimal d = scanDecimal(text, pos, false);
+    const Decimal d = scanDecimal<false>(text, pos);
     if (!d.found)
         return std::nullopt;
     for (std::size_t rest = d.end; rest < text.size(); ++rest) {
@@ -118,7 +121,7 @@ std::optional<std::int16_t> wholeText16(std::string_view text)
 
 LeadingNumber leadingNumber(std::string_view field)
 {
-    const Decimal d = scanDecimal(field, 0, true);
+    const Decimal d = scanDecimal<true>(field, 0);
     if (!d.found)
         return {};
     const auto value = toInt32(d);
