@@ -1,0 +1,309 @@
+#include "cli/batch.h"
+#include "cli/csv.h"
+#include "clitesting.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Corvane::Cli::appendCsvRecord;
+using Corvane::Cli::BatchOutput;
+using Corvane::Cli::CsvReader;
+using Corvane::Cli::runBatch;
+using Corvane::Cli::Testing::runCli;
+using testing::ElementsAre;
+using testing::HasSubstr;
+
+using Records = std::vector<std::vector<std::string>>;
+
+struct ReadResult {
+    Records records;
+    std::vector<std::string> problems;
+};
+
+ReadResult readAll(const std::string &text)
+{
+    std::istringstream in(text);
+    CsvReader reader(in);
+    ReadResult result;
+    std::vector<std::string> fields;
+    while (reader.next(fields)) {
+        result.records.push_back(fields);
+        result.problems.push_back(reader.problem());
+    }
+    return result;
+}
+
+// The reader against the format's corner cases.
+struct CsvRow {
+    const char *name;
+    std::string text;
+    Records records;
+    std::vector<std::string> problems; // one per record, empty when well-formed
+};
+
+class CsvReading : public testing::TestWithParam<CsvRow> {};
+
+TEST_P(CsvReading, SplitsRecordsAndFields)
+{
+    const CsvRow &row = GetParam();
+    const ReadResult result = readAll(row.text);
+    EXPECT_EQ(result.records, row.records);
+    EXPECT_EQ(result.problems, row.problems);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rfc4180, CsvReading,
+    testing::Values(
+        CsvRow{"LineFeeds", "a,b\nc,d\n", {{"a", "b"}, {"c", "d"}}, {"", ""}},
+        CsvRow{"CarriageReturnLineFeeds", "a,b\r\nc,d\r\n", {{"a", "b"}, {"c", "d"}}, {"", ""}},
+        CsvRow{"NoFinalLineBreak", "a,b\nc,d", {{"a", "b"}, {"c", "d"}}, {"", ""}},
+        CsvRow{"ByteOrderMarkSkipped", "\xEF\xBB\xBFmode,x\n", {{"mode", "x"}}, {""}},
+        CsvRow{"ByteOrderMarkOnlyAtTheStart",
+               "a\n\xEF\xBB\xBF"
+               "b\n",
+               {{"a"},
+                {"\xEF\xBB\xBF"
+                 "b"}},
+               {"", ""}},
+        CsvRow{"QuotedComma", "\"a,b\",c\n", {{"a,b", "c"}}, {""}},
+        CsvRow{"DoubledQuote", "\"say \"\"hi\"\"\"\n", {{"say \"hi\""}}, {""}},
+        CsvRow{"QuotedLineBreaks", "\"1\r\n2\n3\",x\r\n", {{"1\r\n2\n3", "x"}}, {""}},
+        CsvRow{"EmptyFields", ",,\n", {{"", "", ""}}, {""}},
+        CsvRow{"EmptyQuotedField", "\"\",a\n", {{"", "a"}}, {""}},
+        CsvRow{"BlanksKept", " N7:0 , 1\n", {{" N7:0 ", " 1"}}, {""}},
+        CsvRow{"EmptyLinesSkipped", "a\n\n\r\nb\n", {{"a"}, {"b"}}, {"", ""}},
+        CsvRow{"LoneCarriageReturnIsText", "a\rb\n", {{"a\rb"}}, {""}},
+        CsvRow{"QuoteInsideUnquotedField",
+               "a\"b,c\n",
+               {{"a\"b", "c"}},
+               {"a quote stands inside a field that is not quoted as a whole"}},
+        CsvRow{"TextAfterClosingQuote",
+               "\"a\"b,c\nd\n",
+               {{"ab", "c"}, {"d"}},
+               {"text follows the closing quote of a field", ""}},
+        CsvRow{"UnclosedQuote",
+               "a,\"b\nc\n",
+               {{"a", "b\nc\n"}},
+               {"a quoted field is not closed before the end of the input"}},
+        CsvRow{"NothingAtAll", "", {}, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CsvReading, OverlongRecordIsCutAndTheNextOneRead)
+{
+    const std::string longField(CsvReader::kLongestRecord + 10, 'x');
+    const ReadResult result = readAll("\"" + longField + "\",1\nnext\n");
+    ASSERT_EQ(result.records.size(), 2u);
+    EXPECT_EQ(result.records[0][0].size(), CsvReader::kLongestRecord);
+    EXPECT_EQ(result.problems[0], "the record is longer than 65536 bytes");
+    EXPECT_THAT(result.records[1], ElementsAre("next"));
+}
+
+TEST(CsvReading, CarriageReturnLineFeedAcrossTheBufferEdge)
+{
+    // The reader fills 65536 bytes at a time; put the CR LF of a record end
+    // and of an empty line on the boundary.
+    for (std::size_t length : {65534u, 65535u, 65536u}) {
+        const std::string first(length, 'a');
+        const ReadResult result = readAll(first + "\r\n\r\nb\r\n");
+        ASSERT_EQ(result.records.size(), 2u) << length;
+        EXPECT_EQ(result.records[0][0], first);
+        EXPECT_THAT(result.records[1], ElementsAre("b"));
+    }
+}
+
+TEST(CsvWriting, QuotesOnlyWhatNeedsIt)
+{
+    std::string out;
+    appendCsvRecord(out, std::vector<std::string>{"a", " b ", "c,d", "say \"hi\"", "1\r\n2", ""});
+    EXPECT_EQ(out, "a, b ,\"c,d\",\"say \"\"hi\"\"\",\"1\r\n2\",\r\n");
+    const ReadResult back = readAll(out);
+    EXPECT_THAT(back.records[0], ElementsAre("a", " b ", "c,d", "say \"hi\"", "1\r\n2", ""));
+}
+
+struct BatchRun {
+    int status;
+    Records rows; // the output read back
+    std::string text;
+};
+
+BatchRun batch(const std::string &input, BatchOutput output = BatchOutput::Csv)
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    BatchRun run;
+    run.status = runBatch(in, out, output);
+    run.text = out.str();
+    if (output == BatchOutput::Csv)
+        run.rows = readAll(run.text).records;
+    return run;
+}
+
+// The value of a named column in an output row. The result columns come
+// last, and "address" names both an input and a result column, so the last
+// column of the name is the one meant.
+std::string cell(const Records &rows, std::size_t row, const std::string &column)
+{
+    const auto &header = rows.at(0);
+    for (std::size_t i = header.size(); i-- > 0;) {
+        if (header[i] == column)
+            return rows.at(row).at(i);
+    }
+    ADD_FAILURE() << "no column " << column;
+    return {};
+}
+
+const std::string kMixedTable =
+    "\xEF\xBB\xBFmode,address,start,count,plc,format,message_type,command,subfunction,register,"
+    "slave,note\r\n"
+    "slave,N7:4/5,6,10,,,,,,,,first\r\n"
+    "master,,,,5,NXYZ:Z,,03,,1234,5,\"second, with a comma\"\r\n"
+    "master,,,,3,,read,16,,1,0,broadcast read\r\n"
+    "bad,row\r\n"
+    "slave,F8/3,1,1,,,,,,,,\"quoted\r\nline break\"\r\n"
+    "unknown,,,,,,,,,,,\r\n"
+    "slave,N7:0,40010,-5,,,,,,,,last\r\n";
+
+TEST(Batch, MixedTableComesBackCompleteAndInOrder)
+{
+    const BatchRun run = batch(kMixedTable);
+    EXPECT_EQ(run.status, 2);
+    ASSERT_EQ(run.rows.size(), 8u);
+    EXPECT_EQ(run.rows[0].size(), 12u + 18u);
+    for (const auto &row : run.rows)
+        EXPECT_EQ(row.size(), run.rows[0].size());
+    EXPECT_EQ(run.rows[0][0], "mode") << "the byte order mark is not part of the name";
+    EXPECT_EQ(run.rows[0][12], "result");
+
+    EXPECT_EQ(cell(run.rows, 1, "note"), "first");
+    EXPECT_EQ(cell(run.rows, 1, "result"), "ok");
+    EXPECT_EQ(cell(run.rows, 1, "file"), "7");
+    EXPECT_EQ(cell(run.rows, 1, "word"), "4");
+    EXPECT_EQ(cell(run.rows, 1, "modicon_start"), "1");
+    EXPECT_EQ(cell(run.rows, 1, "modicon_end"), "15");
+    EXPECT_EQ(cell(run.rows, 1, "table"), "coils");
+    EXPECT_EQ(cell(run.rows, 1, "end_offset_hex"), "0x000E");
+    EXPECT_EQ(cell(run.rows, 1, "end_reference6"), "000015");
+    EXPECT_EQ(cell(run.rows, 1, "write_functions"), "05,15");
+
+    EXPECT_EQ(cell(run.rows, 2, "note"), "second, with a comma");
+    EXPECT_EQ(cell(run.rows, 2, "address"), "N451:234");
+    EXPECT_EQ(cell(run.rows, 2, "modicon_start"), "41234");
+    EXPECT_EQ(cell(run.rows, 2, "start_offset"), "1233");
+    EXPECT_EQ(cell(run.rows, 2, "modicon_end"), "");
+
+    EXPECT_EQ(cell(run.rows, 3, "result"), "refused");
+    EXPECT_EQ(cell(run.rows, 3, "error_code"), "8");
+    EXPECT_EQ(cell(run.rows, 3, "error_message"),
+              "Invalid Command\r\nOnly Write functions are supported with the Broadcast Address");
+
+    EXPECT_EQ(cell(run.rows, 4, "mode"), "bad");
+    EXPECT_EQ(cell(run.rows, 4, "note"), "") << "a short row is padded to the header";
+    EXPECT_EQ(cell(run.rows, 4, "result"), "invalid");
+    EXPECT_EQ(cell(run.rows, 4, "error_message"), "the row has 2 fields, the header 12");
+
+    EXPECT_EQ(cell(run.rows, 5, "note"), "quoted\r\nline break");
+    EXPECT_EQ(cell(run.rows, 5, "error_code"), "10");
+
+    EXPECT_EQ(cell(run.rows, 6, "error_message"),
+              "mode must be \"slave\" or \"master\", not \"unknown\"");
+
+    EXPECT_EQ(cell(run.rows, 7, "note"), "last");
+    EXPECT_EQ(cell(run.rows, 7, "modicon_start"), "40010");
+    EXPECT_EQ(cell(run.rows, 7, "modicon_end"), "40004");
+}
+
+TEST(Batch, JsonLinesOnePerRow)
+{
+    const BatchRun run = batch(kMixedTable, BatchOutput::JsonLines);
+    EXPECT_EQ(run.status, 2);
+    std::istringstream lines(run.text);
+    std::vector<nlohmann::json> results;
+    for (std::string line; std::getline(lines, line);)
+        results.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(results.size(), 7u);
+    EXPECT_EQ(results[0]["modicon_end"], 15);
+    EXPECT_EQ(results[1]["address"], "N451:234");
+    EXPECT_EQ(results[2]["code"], 8);
+    EXPECT_EQ(results[3],
+              nlohmann::json::parse(R"({"ok":false,"row":4,)"
+                                    R"("error":"the row has 2 fields, the header 12"})"));
+    EXPECT_EQ(results[4]["code"], 10);
+    EXPECT_EQ(results[5]["row"], 6);
+    EXPECT_EQ(results[6]["ok"], true);
+}
+
+TEST(Batch, EveryRowTranslatedExitsZero)
+{
+    const BatchRun run = batch("count,start,address,mode\n10,40001,N7:0,slave\n1,1,B3/0,slave\n");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.rows.size(), 3u);
+    EXPECT_EQ(cell(run.rows, 1, "modicon_end"), "40010");
+    EXPECT_EQ(cell(run.rows, 2, "modicon_end"), "1");
+}
+
+TEST(Batch, HeaderNamesIgnoreCaseAndBlanks)
+{
+    const BatchRun run = batch(" Mode ,ADDRESS,Start,count\nslave,N7:0,40001,1\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(cell(run.rows, 1, "file"), "7");
+}
+
+TEST(Batch, FieldTextsAreVerbatim)
+{
+    // A blank before the letter is part of the address, as in the window.
+    const BatchRun run = batch("mode,address,start,count\nslave, N7:0,40001,1\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(cell(run.rows, 1, "error_code"), "12");
+}
+
+TEST(Batch, HeaderWithoutModeMakesEveryRowInvalid)
+{
+    const BatchRun run = batch("address,start,count\nN7:0,40001,1\nN7:0,40001,2\n");
+    EXPECT_EQ(run.status, 2);
+    ASSERT_EQ(run.rows.size(), 3u);
+    EXPECT_EQ(cell(run.rows, 1, "error_message"), "the header names no mode column");
+    EXPECT_EQ(cell(run.rows, 2, "error_message"), "the header names no mode column");
+}
+
+TEST(Batch, MalformedRowIsReportedAndTheRestGoOn)
+{
+    const BatchRun run = batch("mode,address,start,count\nslave,N7:0\"x,40001,1\n"
+                               "slave,N7:0,40001,1\n");
+    EXPECT_EQ(run.status, 2);
+    ASSERT_EQ(run.rows.size(), 3u);
+    EXPECT_EQ(cell(run.rows, 1, "error_message"),
+              "the row breaks the CSV format: a quote stands inside a field that is not quoted "
+              "as a whole");
+    EXPECT_EQ(cell(run.rows, 2, "result"), "ok");
+}
+
+TEST(Batch, EmptyMasterSelectionsTakeStartUpValues)
+{
+    const BatchRun run =
+        batch("mode,plc,format,command,message_type,register,slave\nmaster,,,,,100,5\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(cell(run.rows, 1, "address"), "N5:100");
+}
+
+TEST(Batch, EmptyInputGivesNothing)
+{
+    const BatchRun run = batch("");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.text, "");
+}
+
+TEST(Batch, StandardInputThroughTheCommandLine)
+{
+    const auto run = runCli({"batch", "-"}, "mode,address,start,count\nslave,N7:0,40001,10\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_THAT(run.out, HasSubstr("\r\nslave,N7:0,40001,10,ok,7,0,40001,40010,"));
+}
+
+} // namespace
