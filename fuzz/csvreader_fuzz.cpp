@@ -13,8 +13,7 @@
 
 using namespace Corvane;
 
-namespace
-{
+namespace {
 
 // The fields of the record that follows a header record, as read back from
 // the writer's text. The header keeps a mark-like first field off the very

@@ -8,8 +8,7 @@
 
 // Helpers shared by the fuzz targets: turning the fuzzer's bytes into the
 // texts a user could type, and stopping loudly when an invariant breaks.
-namespace Corvane::Fuzz
-{
+namespace Corvane::Fuzz {
 
 inline std::string_view asText(const std::uint8_t *data, std::size_t size)
 {

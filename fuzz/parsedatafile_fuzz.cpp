@@ -13,13 +13,9 @@
 
 using namespace Corvane;
 
-namespace
-{
+namespace {
 
-char upper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool sameAddress(const Slave::DataFileAddress &a, const Slave::DataFileAddress &b)
 {

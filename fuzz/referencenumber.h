@@ -12,8 +12,7 @@
 // checks are done on decimal digit strings, never on machine integers, so a
 // number of any length is judged exactly. The fuzz targets compare the core's
 // fast readers against it on short inputs.
-namespace Corvane::Fuzz::Reference
-{
+namespace Corvane::Fuzz::Reference {
 
 // Inputs longer than this are not compared (std::regex recurses per character).
 inline constexpr std::size_t kMaxReferenceLength = 48;

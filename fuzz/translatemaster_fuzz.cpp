@@ -18,8 +18,7 @@
 
 using namespace Corvane;
 
-namespace
-{
+namespace {
 
 struct CommandRow {
     std::string_view text;
@@ -48,10 +47,7 @@ unsigned selector(char c, unsigned choices)
     return static_cast<unsigned char>(c - '0') % choices;
 }
 
-bool within(int value, int low, int high)
-{
-    return value >= low && value <= high;
-}
+bool within(int value, int low, int high) { return value >= low && value <= high; }
 
 bool inRegisterSet(int registerNumber, int highest)
 {

@@ -17,13 +17,13 @@ jobs="${FUZZ_BUILD_JOBS:-2}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCORVANE_FUZZ=ON -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF \
     -DCORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs"
 
 if [ $# -gt 0 ]; then
     targets=("$@")
 else
     mapfile -t targets < "$build/fuzz/fuzzers.txt"
 fi
+cmake --build "$build" -j "$jobs" --target "${targets[@]/%/_fuzz}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:symbolize=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
