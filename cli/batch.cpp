@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace Corvane::Cli
-{
-namespace
-{
+namespace Corvane::Cli {
+namespace {
 
 // Output is gathered and written in blocks of about this size.
 constexpr std::size_t kFlushSize = 1 << 16;

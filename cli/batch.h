@@ -7,8 +7,7 @@
 // columns of slave rows (mode, address, start, count) and of master rows
 // (mode, plc, format, message_type, command, subfunction, register, slave),
 // in any order and mixed in one file.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 enum class BatchOutput {
     Csv,       // the input columns, then the result columns

@@ -8,8 +8,7 @@
 // The command line of corvane-cli: subcommands slave, master, decode and
 // batch, and --jsonl. Exit statuses: 0 answered, 1 usage error, 2 refused by
 // the window's rules or a bad request.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 inline constexpr int kExitAnswered = 0;
 inline constexpr int kExitUsage = 1;

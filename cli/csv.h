@@ -11,13 +11,11 @@
 // Comma-separated values as RFC 4180 writes them: quoted fields may hold
 // commas, doubled quotes and line breaks; records end with CR LF or LF; a
 // UTF-8 byte order mark before the first record is skipped.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 // Reads one record at a time from a stream, holding at most one record, so a
 // file of any length is read in constant memory.
-class CsvReader
-{
+class CsvReader {
 public:
     // Records longer than this are cut short and reported, so that a stray
     // quote cannot make one field swallow the rest of a file into memory.

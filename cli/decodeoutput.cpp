@@ -4,10 +4,8 @@
 
 #include <string>
 
-namespace Corvane::Cli
-{
-namespace
-{
+namespace Corvane::Cli {
+namespace {
 
 using Master::AddressingScheme;
 using Master::DecodedRequest;

@@ -10,8 +10,7 @@
 #include <vector>
 
 // The reverse lookup as the command-line companion answers it.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 // The schemes to decode under: all four, those of one PLC type, or one
 // PLC-5 format. PLC-3 reads no format, as in the window.

@@ -7,10 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-namespace Corvane::Cli
-{
-namespace
-{
+namespace Corvane::Cli {
+namespace {
 
 using Json = nlohmann::json;
 
@@ -20,8 +18,7 @@ constexpr long kMostZeros = 24;
 
 // Collects the fields of one flat object without building a document, and
 // keeps the text of fractional numbers exactly as written.
-class RequestReader : public nlohmann::json_sax<Json>
-{
+class RequestReader : public nlohmann::json_sax<Json> {
 public:
     std::vector<std::string> names;
     std::vector<std::string> values;

@@ -12,8 +12,7 @@
 
 // Requests as JSON Lines: one JSON object per line in, one result object per
 // line out, in order.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 // The decimal text of a JSON number as written, without an exponent, so that
 // the window's number rules read exactly the value typed.

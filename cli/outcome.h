@@ -14,8 +14,7 @@
 
 // What one request came to, and the three ways of writing it: plain text,
 // JSON and CSV columns.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 enum class Status {
     Translated, // the window would show an answer

@@ -6,10 +6,8 @@
 #include <array>
 #include <span>
 
-namespace Corvane::Cli
-{
-namespace
-{
+namespace Corvane::Cli {
+namespace {
 
 using namespace std::string_view_literals;
 
@@ -48,10 +46,7 @@ bool listed(std::span<const std::string_view> names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-std::string quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 } // namespace
 

@@ -10,8 +10,7 @@
 
 // One request of the command-line companion, as texts typed into the window's
 // fields, and the settings it resolves to.
-namespace Corvane::Cli
-{
+namespace Corvane::Cli {
 
 // The three slave fields, verbatim; a field not given is the empty text.
 struct SlaveTexts {

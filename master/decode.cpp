@@ -4,10 +4,8 @@
 
 #include <array>
 
-namespace Corvane::Master
-{
-namespace
-{
+namespace Corvane::Master {
+namespace {
 
 using namespace std::string_view_literals;
 
@@ -38,10 +36,7 @@ constexpr std::array kSchemes{
     AddressingScheme{PlcType::Plc3, AddressFormat::XYY},
 };
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool allDigits(std::string_view text)
 {
@@ -275,10 +270,7 @@ std::string explainNone(std::string_view address, const AddressingScheme &scheme
 
 } // namespace
 
-std::span<const ModbusCommand> modbusCommands()
-{
-    return kCommands;
-}
+std::span<const ModbusCommand> modbusCommands() { return kCommands; }
 
 const ModbusCommand *commandWithText(std::string_view text)
 {
@@ -307,10 +299,7 @@ std::string_view defaultMessageType(std::string_view command)
                                                                 : kReadMessageType;
 }
 
-std::span<const AddressingScheme> addressingSchemes()
-{
-    return kSchemes;
-}
+std::span<const AddressingScheme> addressingSchemes() { return kSchemes; }
 
 std::string_view schemeName(const AddressingScheme &scheme)
 {

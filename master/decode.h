@@ -12,8 +12,7 @@
 
 // The reverse of the master translation: which Modbus requests a PLC message
 // must describe to target a given data table address.
-namespace Corvane::Master
-{
+namespace Corvane::Master {
 
 inline constexpr std::string_view kReadMessageType = " Read";
 inline constexpr std::string_view kWriteMessageType = " Write";
