@@ -5,8 +5,7 @@
 
 #include <QMessageBox>
 
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
 QString toDisplayText(std::string_view text)
 {

@@ -9,8 +9,7 @@
 
 #include <string>
 
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
 void refillList(QComboBox *box, std::string_view text, std::span<const std::string_view> entries)
 {

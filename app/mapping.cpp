@@ -11,6 +11,7 @@
 #include <corvane/version.h>
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
@@ -33,8 +34,7 @@ using namespace Corvane::Subs;
 using Corvane::Master::AddressFormat;
 using Corvane::Master::PlcType;
 
-namespace
-{
+namespace {
 
 constexpr int kCaptionSpaces = 53;
 
@@ -178,15 +178,9 @@ Mapping::Mapping(QWidget *parent)
 
 Mapping::~Mapping() = default;
 
-void Mapping::setErrorBox(ErrorBox errorBox)
-{
-    m_errorBox = std::move(errorBox);
-}
+void Mapping::setErrorBox(ErrorBox errorBox) { m_errorBox = std::move(errorBox); }
 
-About *Mapping::aboutWindow() const
-{
-    return m_about.data();
-}
+About *Mapping::aboutWindow() const { return m_about.data(); }
 
 QWidget *Mapping::control(std::string_view name) const
 {
@@ -263,6 +257,8 @@ void Mapping::buildControls()
         widget->setFont(toQFont(spec.font));
         widget->setVisible(spec.visible);
         m_controls.insert(widget->objectName(), widget);
+        if (spec.kind == ControlKind::RadioButton)
+            radioGroup(spec.parent)->addButton(qobject_cast<QRadioButton *>(widget));
     }
     for (const ControlSpec &spec : mainWindowControls()) {
         QWidget *widget = control(spec.name);
@@ -282,6 +278,22 @@ void Mapping::buildControls()
     const auto order = tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(control(order[i - 1]), control(order[i]));
+}
+
+QButtonGroup *Mapping::radioGroup(std::string_view container)
+{
+    // Qt's automatic exclusivity gathers the radio buttons of a container and
+    // of every container inside it, so the mode buttons would fight the PLC type
+    // and format buttons: a second click could clear a selection, and Tab would
+    // skip the inner groups. An explicit group per container keeps them apart.
+    const QString name = toQString(container);
+    QButtonGroup *&group = m_radioGroups[name];
+    if (!group) {
+        group = new QButtonGroup(this);
+        group->setObjectName(name + QStringLiteral("Group"));
+        group->setExclusive(true);
+    }
+    return group;
 }
 
 void Mapping::connectHandlers()
@@ -339,10 +351,7 @@ void Mapping::Form_Load()
     setWindowHeight(kStartupWindowHeight);
 }
 
-void Mapping::Exit_Click()
-{
-    close();
-}
+void Mapping::Exit_Click() { close(); }
 
 void Mapping::Aboutcmd_Click()
 {
@@ -417,20 +426,11 @@ void Mapping::PLC5Opt_Click()
     UpdateFieldPrompts(*this);
 }
 
-void Mapping::XYYOpt_Click()
-{
-    UpdateFieldPrompts(*this);
-}
+void Mapping::XYYOpt_Click() { UpdateFieldPrompts(*this); }
 
-void Mapping::XYZOpt_Click()
-{
-    UpdateFieldPrompts(*this);
-}
+void Mapping::XYZOpt_Click() { UpdateFieldPrompts(*this); }
 
-void Mapping::YXZOpt_Click()
-{
-    UpdateFieldPrompts(*this);
-}
+void Mapping::YXZOpt_Click() { UpdateFieldPrompts(*this); }
 
 void Mapping::MesTypeLst_Click()
 {

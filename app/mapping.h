@@ -11,6 +11,7 @@
 #include <string_view>
 
 class About;
+class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,8 +19,7 @@ class QRadioButton;
 
 // The main window: every control of both modes, built from the control table.
 // Its controls are its only state; each handler reads them when it runs.
-class Mapping : public QWidget
-{
+class Mapping : public QWidget {
     Q_OBJECT
 
 public:
@@ -58,6 +58,7 @@ protected:
 
 private:
     void buildControls();
+    QButtonGroup *radioGroup(std::string_view container);
     void connectHandlers();
     void setAnswer(std::string_view labelName, const QString &text);
     void showErrorBox(std::int16_t code);
@@ -78,6 +79,7 @@ private:
     void ModCmdLst_Click();
 
     QHash<QString, QWidget *> m_controls;
+    QHash<QString, QButtonGroup *> m_radioGroups;
     QPointer<About> m_about;
     ErrorBox m_errorBox;
 };

@@ -11,18 +11,14 @@
 
 // Conversions between the Qt-free tables of the core and Qt's types, shared by
 // the main window and the About window.
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string toStdString(const QString &text)
-{
-    return text.toStdString();
-}
+inline std::string toStdString(const QString &text) { return text.toStdString(); }
 
 inline QRect toQRect(const TwipsRect &twips)
 {

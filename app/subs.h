@@ -11,8 +11,7 @@ class QWidget;
 
 // Module Subs: the layout and prompt routines of the main window and the error
 // box that both translations use.
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
 // Shows the modal error box for `code` and returns when the user has closed it.
 void ShowErrorBox(QWidget *parent, std::int16_t code);

@@ -6,11 +6,9 @@
 
 #include <QRadioButton>
 
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
-namespace
-{
+namespace {
 
 void applyLayout(Mapping &window, std::string_view name, LayoutProperty property, int twips)
 {
