@@ -9,26 +9,6 @@ namespace {
 
 using namespace std::string_view_literals;
 
-constexpr std::array kCommands{
-    ModbusCommand{1, "01"sv, " 01 - Read Coil Status  (0X)"sv, CommandDirection::Read,
-                  ModiconClass::Coils},
-    ModbusCommand{2, "02"sv, " 02 - Read Input Status  (1X)"sv, CommandDirection::Read,
-                  ModiconClass::DiscreteInputs},
-    ModbusCommand{3, "03"sv, " 03 - Read Holding Registers  (4X)"sv, CommandDirection::Read,
-                  ModiconClass::HoldingRegisters},
-    ModbusCommand{4, "04"sv, " 04 - Read Input Registers  (3X)"sv, CommandDirection::Read,
-                  ModiconClass::InputRegisters},
-    ModbusCommand{5, "05"sv, " 05 - Force Single Coil  (0X)"sv, CommandDirection::Write,
-                  ModiconClass::Coils},
-    ModbusCommand{6, "06"sv, " 06 - Pre-set Single Register  (4X)"sv, CommandDirection::Write,
-                  ModiconClass::HoldingRegisters},
-    ModbusCommand{8, "08"sv, " 08 - Diagnostics"sv, CommandDirection::Either, std::nullopt},
-    ModbusCommand{15, "15"sv, " 15 - Force Multiple Coils  (0X)"sv, CommandDirection::Write,
-                  ModiconClass::Coils},
-    ModbusCommand{16, "16"sv, " 16 - Pre-set Multiple Registers  (4X)"sv, CommandDirection::Write,
-                  ModiconClass::HoldingRegisters},
-};
-
 constexpr std::array kSchemes{
     AddressingScheme{PlcType::Plc5, AddressFormat::XYY},
     AddressingScheme{PlcType::Plc5, AddressFormat::XYZ},
@@ -104,7 +84,7 @@ std::vector<Candidate> candidatesFor(const AddressParts &parts, const Addressing
 {
     std::vector<Candidate> candidates;
     const std::string_view file = parts.file;
-    for (const ModbusCommand &command : kCommands) {
+    for (const ModbusCommand &command : modbusCommands()) {
         const std::string_view code = CommandFileCode(command.text, scheme.plc);
         const auto propose = [&](std::optional<std::int16_t> slave,
                                  std::optional<std::int16_t> reg) {
@@ -269,35 +249,6 @@ std::string explainNone(std::string_view address, const AddressingScheme &scheme
 }
 
 } // namespace
-
-std::span<const ModbusCommand> modbusCommands() { return kCommands; }
-
-const ModbusCommand *commandWithText(std::string_view text)
-{
-    for (const ModbusCommand &command : kCommands) {
-        if (command.text == text)
-            return &command;
-    }
-    return nullptr;
-}
-
-const ModbusCommand *commandWithNumber(std::string_view number)
-{
-    if (number.size() == 1)
-        return commandWithNumber(std::string("0") + std::string(number));
-    for (const ModbusCommand &command : kCommands) {
-        if (command.number == number)
-            return &command;
-    }
-    return nullptr;
-}
-
-std::string_view defaultMessageType(std::string_view command)
-{
-    const ModbusCommand *known = commandWithText(command);
-    return known && known->direction == CommandDirection::Write ? kWriteMessageType
-                                                                : kReadMessageType;
-}
 
 std::span<const AddressingScheme> addressingSchemes() { return kSchemes; }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "master/commands.h"
 #include "master/mastertranslation.h"
 #include "slave/modiconclass.h"
 
@@ -13,39 +14,6 @@
 // The reverse of the master translation: which Modbus requests a PLC message
 // must describe to target a given data table address.
 namespace Corvane::Master {
-
-inline constexpr std::string_view kReadMessageType = " Read";
-inline constexpr std::string_view kWriteMessageType = " Write";
-
-// Which message type a command is listed under. Diagnostics is listed under
-// neither, so the user may send it with either.
-enum class CommandDirection { Read, Write, Either };
-
-// One Modbus command as the window's lists spell it.
-struct ModbusCommand {
-    std::int16_t functionCode;         // 3
-    std::string_view number;           // "03"
-    std::string_view text;             // " 03 - Read Holding Registers  (4X)"
-    CommandDirection direction;        // Read
-    std::optional<ModiconClass> table; // HoldingRegisters; none for diagnostics
-};
-
-// The nine commands in function code order: the eight of the lists and
-// " 08 - Diagnostics". modbusCommands()[2].text -> " 03 - Read Holding Registers  (4X)"
-std::span<const ModbusCommand> modbusCommands();
-
-// The command whose text is exactly `text`, or none.
-// " 16 - Pre-set Multiple Registers  (4X)" -> function 16; "16" -> nullptr.
-const ModbusCommand *commandWithText(std::string_view text);
-
-// The command with a bare function number of one or two digits, or none.
-// "3" -> function 3, "03" -> function 3, "08" -> diagnostics, "07" -> nullptr.
-const ModbusCommand *commandWithNumber(std::string_view number);
-
-// The message type that the lists pair with a command text: " Write" for the
-// four write commands, " Read" for everything else, unknown texts included.
-// " 06 - Pre-set Single Register  (4X)" -> " Write"; " 08 - Diagnostics" -> " Read".
-std::string_view defaultMessageType(std::string_view command);
 
 // A PLC type and, for PLC-5, an addressing format; `format` is not read for PLC-3.
 struct AddressingScheme {

@@ -1,6 +1,7 @@
 #include "master/mastertranslation.h"
 
 #include "core/numberreading.h"
+#include "master/commands.h"
 
 #include <array>
 #include <charconv>
@@ -10,31 +11,9 @@ namespace {
 
 using namespace std::string_view_literals;
 
-struct FileCodeRow {
-    std::string_view command;
-    std::string_view plc5Digit;
-    std::string_view plc3Letter;
-};
-
-// Read and write commands share codes; 05 takes the codes of 02, and 06 the
-// digit of the holding registers but the letter of the input registers.
-constexpr std::array kFileCodes{
-    FileCodeRow{" 01 - Read Coil Status  (0X)"sv, "0"sv, "B"sv},
-    FileCodeRow{" 02 - Read Input Status  (1X)"sv, "1"sv, "F"sv},
-    FileCodeRow{" 03 - Read Holding Registers  (4X)"sv, "4"sv, "N"sv},
-    FileCodeRow{" 04 - Read Input Registers  (3X)"sv, "3"sv, "S"sv},
-    FileCodeRow{" 05 - Force Single Coil  (0X)"sv, "1"sv, "F"sv},
-    FileCodeRow{" 06 - Pre-set Single Register  (4X)"sv, "4"sv, "S"sv},
-    FileCodeRow{" 08 - Diagnostics"sv, "8"sv, "D"sv},
-    FileCodeRow{" 15 - Force Multiple Coils  (0X)"sv, "0"sv, "B"sv},
-    FileCodeRow{" 16 - Pre-set Multiple Registers  (4X)"sv, "4"sv, "N"sv},
-};
-
-constexpr std::string_view kReadMessageType = " Read"sv;
-
 bool within(int value, int low, int high) { return value >= low && value <= high; }
 
-// 1-255, 1000-1255, 2000-2255 ... up to `highestBlock`000-`highestBlock`255.
+// 1-255, 1000-1255, 2000-2255 and so on, up to `highest` (5255 or 9255).
 bool inRegisterSet(std::int16_t registerNumber, int highest)
 {
     return within(registerNumber, 1, highest) && registerNumber % 1000 <= 255;
@@ -89,11 +68,10 @@ RequestNumbers readRequestNumbers(const MasterWindowState &state)
 
 std::string_view CommandFileCode(std::string_view command, PlcType plc)
 {
-    for (const auto &row : kFileCodes) {
-        if (row.command == command)
-            return plc == PlcType::Plc3 ? row.plc3Letter : row.plc5Digit;
-    }
-    return {};
+    const ModbusCommand *known = commandWithText(command);
+    if (!known)
+        return {};
+    return plc == PlcType::Plc3 ? known->plc3Letter : known->plc5Digit;
 }
 
 std::string FormatXYY(std::string_view command, std::string_view, std::int16_t slaveAddress,

@@ -3,27 +3,27 @@
 #include <algorithm>
 #include <array>
 
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
-namespace
-{
+namespace {
 
 constexpr auto kMessageTypes = std::to_array<std::string_view>({kReadMessage, kWriteMessage});
 
-constexpr auto kReadCommands = std::to_array<std::string_view>({
-    " 01 - Read Coil Status  (0X)",
-    " 02 - Read Input Status  (1X)",
-    " 03 - Read Holding Registers  (4X)",
-    " 04 - Read Input Registers  (3X)",
-});
+// The command lists are the commands of the one command table listed under
+// each message type, in function code order.
+template <Master::CommandDirection direction> constexpr auto commandTextsListedAs()
+{
+    std::array<std::string_view, 4> texts{};
+    std::size_t next = 0;
+    for (const Master::ModbusCommand &command : Master::kModbusCommands) {
+        if (command.direction == direction)
+            texts.at(next++) = command.text;
+    }
+    return texts;
+}
 
-constexpr auto kWriteCommands = std::to_array<std::string_view>({
-    " 05 - Force Single Coil  (0X)",
-    " 06 - Pre-set Single Register  (4X)",
-    " 15 - Force Multiple Coils  (0X)",
-    " 16 - Pre-set Multiple Registers  (4X)",
-});
+constexpr auto kReadCommands = commandTextsListedAs<Master::CommandDirection::Read>();
+constexpr auto kWriteCommands = commandTextsListedAs<Master::CommandDirection::Write>();
 
 constexpr auto kReadSubfunctions = std::to_array<std::string_view>({
     " 00 - Return Data Query",
@@ -50,23 +50,6 @@ constexpr auto kWriteSubfunctions = std::to_array<std::string_view>({
 constexpr std::string_view kStartCoil = "Start Coil";
 constexpr std::string_view kStartRegister = "Start Register";
 
-struct CaptionRow {
-    std::string_view command;
-    std::string_view caption;
-};
-
-constexpr auto kRegisterCaptions = std::to_array<CaptionRow>({
-    {" 01 - Read Coil Status  (0X)", kStartCoil},
-    {" 02 - Read Input Status  (1X)", kStartCoil},
-    {" 03 - Read Holding Registers  (4X)", kStartRegister},
-    {" 04 - Read Input Registers  (3X)", kStartRegister},
-    {" 05 - Force Single Coil  (0X)", kStartCoil},
-    {" 06 - Pre-set Single Register  (4X)", kStartRegister},
-    {kDiagnosticsCommand, kStartRegister},
-    {" 15 - Force Multiple Coils  (0X)", kStartCoil},
-    {" 16 - Pre-set Multiple Registers  (4X)", kStartRegister},
-});
-
 constexpr std::string_view kWordRangeHint = "(1-9999)";
 
 } // namespace
@@ -80,10 +63,7 @@ MessageType messageTypeOf(std::string_view text)
     return MessageType::Other;
 }
 
-std::span<const std::string_view> messageTypeEntries()
-{
-    return kMessageTypes;
-}
+std::span<const std::string_view> messageTypeEntries() { return kMessageTypes; }
 
 std::span<const std::string_view> commandEntries(MessageType type)
 {
@@ -144,10 +124,14 @@ std::optional<CommandListChange> commandListChange(std::string_view messageType,
 
 std::optional<std::string_view> registerCaption(std::string_view command)
 {
-    const auto found = std::ranges::find(kRegisterCaptions, command, &CaptionRow::command);
-    if (found == kRegisterCaptions.end())
+    const Master::ModbusCommand *known = Master::commandWithText(command);
+    if (!known)
         return std::nullopt;
-    return found->caption;
+    // Coils and discrete inputs are addressed by coil; the register tables and
+    // diagnostics by register.
+    const bool coils =
+        known->table == ModiconClass::Coils || known->table == ModiconClass::DiscreteInputs;
+    return coils ? kStartCoil : kStartRegister;
 }
 
 RangeHints rangeHints(Master::PlcType plc, Master::AddressFormat format,

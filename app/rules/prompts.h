@@ -1,5 +1,6 @@
 #pragma once
 
+#include "master/commands.h"
 #include "master/mastertranslation.h"
 
 #include <optional>
@@ -9,15 +10,14 @@
 // The texts of the three drop-down boxes of the Master group and the rules that
 // choose the register caption and the two range hints. Every text begins with a
 // space, and the rules compare whole texts exactly.
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
-inline constexpr std::string_view kReadMessage = " Read";
-inline constexpr std::string_view kWriteMessage = " Write";
+inline constexpr std::string_view kReadMessage = Master::kReadMessageType;
+inline constexpr std::string_view kWriteMessage = Master::kWriteMessageType;
 
 // Recognised by every rule, but an entry of neither command list: the command
 // box holds it only when the user typed it.
-inline constexpr std::string_view kDiagnosticsCommand = " 08 - Diagnostics";
+inline constexpr std::string_view kDiagnosticsCommand = Master::kDiagnosticsCommand;
 
 enum class MessageType { Read, Write, Other };
 
