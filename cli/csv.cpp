@@ -62,7 +62,7 @@ bool CsvReader::next(std::vector<std::string> &fields)
                 get();
                 continue;
             }
-            carriageReturn = "\r";
+            carriageReturn.assign(1, '\r');
         }
         break;
     }

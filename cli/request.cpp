@@ -46,7 +46,15 @@ bool listed(std::span<const std::string_view> names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out += text;
+    out += '"';
+    return out;
+}
 
 } // namespace
 

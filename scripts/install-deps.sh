@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl1-mesa-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
-    fonts-liberation
+    fonts-liberation librsvg2-bin desktop-file-utils appstream
     xvfb xauth x11-utils
 )
 
