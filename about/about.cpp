@@ -14,8 +14,7 @@
 
 using namespace Corvane::Subs;
 
-namespace
-{
+namespace {
 
 constexpr std::string_view kDescription =
     "App Description\r\n\r\nThe Allan-Bradley / Modicon Corvane is designed to help users setup "
@@ -94,10 +93,7 @@ About::About(QWidget *parent)
     Form_Load();
 }
 
-QString About::descriptionText()
-{
-    return toQString(kDescription);
-}
+QString About::descriptionText() { return toQString(kDescription); }
 
 void About::Form_Load()
 {
@@ -111,7 +107,4 @@ void About::Form_Load()
     m_description->setAccessibleName(m_title->text() + QStringLiteral(" description"));
 }
 
-void About::cmdOK_Click()
-{
-    close();
-}
+void About::cmdOK_Click() { close(); }

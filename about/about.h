@@ -6,8 +6,7 @@ class QLabel;
 
 // The modeless About window: the application's title, version and description.
 // It deletes itself when closed, so the next showing builds it anew.
-class About : public QDialog
-{
+class About : public QDialog {
     Q_OBJECT
 
 public:

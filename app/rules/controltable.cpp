@@ -4,11 +4,9 @@
 #include <array>
 #include <cmath>
 
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
-namespace
-{
+namespace {
 
 using K = ControlKind;
 using A = TextAlign;
@@ -464,15 +462,9 @@ PixelRect toPixels(const TwipsRect &rect)
             twipsToPixels(rect.height)};
 }
 
-std::span<const ControlSpec> mainWindowControls()
-{
-    return kMainControls;
-}
+std::span<const ControlSpec> mainWindowControls() { return kMainControls; }
 
-std::span<const ControlSpec> aboutWindowControls()
-{
-    return kAboutControls;
-}
+std::span<const ControlSpec> aboutWindowControls() { return kAboutControls; }
 
 std::optional<ControlSpec> findControl(std::string_view name)
 {
@@ -482,9 +474,6 @@ std::optional<ControlSpec> findControl(std::string_view name)
     return *found;
 }
 
-std::span<const std::string_view> tabOrder()
-{
-    return kTabOrder;
-}
+std::span<const std::string_view> tabOrder() { return kTabOrder; }
 
 } // namespace Corvane::Subs

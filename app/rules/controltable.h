@@ -7,8 +7,7 @@
 // The controls of the main window and of the About window as data: the window
 // code builds every control from these rows, and the tests check the built
 // window against the same rows.
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
 enum class ControlKind {
     Picture,     // LogoPic, picIcon

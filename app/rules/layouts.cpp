@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <array>
 
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
-namespace
-{
+namespace {
 
 using P = LayoutProperty;
 
@@ -57,20 +55,11 @@ int windowRowValue(bool plc5)
 
 } // namespace
 
-std::span<const MasterLayoutRow> masterLayoutRows()
-{
-    return kMasterRows;
-}
+std::span<const MasterLayoutRow> masterLayoutRows() { return kMasterRows; }
 
-std::span<const LayoutRow> slaveLayoutRows()
-{
-    return kSlaveRows;
-}
+std::span<const LayoutRow> slaveLayoutRows() { return kSlaveRows; }
 
-std::span<const std::string_view> formatControls()
-{
-    return kFormatControls;
-}
+std::span<const std::string_view> formatControls() { return kFormatControls; }
 
 int windowHeight(WindowState state)
 {
@@ -85,9 +74,6 @@ int windowHeight(WindowState state)
     return std::ranges::find(kSlaveRows, P::WindowHeight, &LayoutRow::property)->value;
 }
 
-int clientHeight(WindowState state)
-{
-    return clientHeightOf(windowHeight(state));
-}
+int clientHeight(WindowState state) { return clientHeightOf(windowHeight(state)); }
 
 } // namespace Corvane::Subs

@@ -7,8 +7,7 @@
 
 // Where the Master rows stand and how tall the frames and the window are in
 // each of the window's three states. All values in twips.
-namespace Corvane::Subs
-{
+namespace Corvane::Subs {
 
 enum class WindowState { MasterPlc5, MasterPlc3, Slave };
 
