@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config git clang-format
     qt6-base-dev libgl1-mesa-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
