@@ -23,9 +23,9 @@ constexpr std::string_view kDescription =
 
 constexpr int kIconPixels = 32;
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlSpec &item, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (item.kind) {
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -43,12 +43,12 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         line->setFrameShape(QFrame::NoFrame);
         line->setAutoFillBackground(true);
         QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, QColor::fromRgb(spec.lineColour));
+        palette.setColor(QPalette::Window, QColor::fromRgb(item.lineColour));
         line->setPalette(palette);
         return line;
     }
     case ControlKind::Button:
-        return new QPushButton(toQString(spec.text), parent);
+        return new QPushButton(toQString(item.text), parent);
     default:
         break;
     }
@@ -68,13 +68,13 @@ About::About(QWidget *parent)
     const QRect client = toQRect(kAboutClientTwips);
     setFixedSize(client.size());
 
-    for (const ControlSpec &spec : aboutWindowControls()) {
-        QWidget *control = createControl(spec, this);
-        control->setObjectName(toQString(spec.name));
-        control->setGeometry(toQRect(spec.rect));
-        control->setFont(toQFont(spec.font));
-        if (!spec.accessibleName.empty())
-            control->setAccessibleName(toQString(spec.accessibleName));
+    for (const ControlSpec &item : aboutWindowControls()) {
+        QWidget *control = createControl(item, this);
+        control->setObjectName(toQString(item.name));
+        control->setGeometry(toQRect(item.rect));
+        control->setFont(toQFont(item.font));
+        if (!item.accessibleName.empty())
+            control->setAccessibleName(toQString(item.accessibleName));
     }
 
     auto *icon = findChild<QLabel *>(QStringLiteral("picIcon"));

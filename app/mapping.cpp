@@ -59,20 +59,20 @@ void fillWith(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-QLabel *createLabel(const ControlSpec &spec, QWidget *parent)
+QLabel *createLabel(const ControlSpec &item, QWidget *parent)
 {
-    auto *label = new QLabel(toQString(spec.text), parent);
-    label->setAlignment(toQtAlignment(spec.align));
+    auto *label = new QLabel(toQString(item.text), parent);
+    label->setAlignment(toQtAlignment(item.align));
     // Every caption is one line; wrapping would push a word below the box.
     label->setWordWrap(false);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlSpec &item, QWidget *parent)
 {
     const QPalette standard = QApplication::palette();
-    switch (spec.kind) {
+    switch (item.kind) {
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
         picture->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
@@ -87,8 +87,8 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         title->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         title->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         title->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        title->setFont(toQFont(spec.font));
-        title->setPlainText(toDisplayText(spec.text));
+        title->setFont(toQFont(item.font));
+        title->setPlainText(toDisplayText(item.text));
         // Centre every line, the empty one after the last line break included.
         QTextCursor cursor(title->document());
         cursor.select(QTextCursor::Document);
@@ -98,7 +98,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         return title;
     }
     case ControlKind::Button: {
-        auto *button = new QPushButton(toQString(spec.text), parent);
+        auto *button = new QPushButton(toQString(item.text), parent);
         // Enter and Escape press no button of this window.
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -113,16 +113,16 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::PlainFrame:
         return new QFrame(parent);
     case ControlKind::Label:
-        return createLabel(spec, parent);
+        return createLabel(item, parent);
     case ControlKind::Heading: {
-        QLabel *heading = createLabel(spec, parent);
+        QLabel *heading = createLabel(item, parent);
         QPalette palette = heading->palette();
         palette.setColor(QPalette::WindowText, QColor(kHeadingRed, kHeadingGreen, kHeadingBlue));
         heading->setPalette(palette);
         return heading;
     }
     case ControlKind::OutputLabel: {
-        QLabel *output = createLabel(spec, parent);
+        QLabel *output = createLabel(item, parent);
         output->setAlignment(Qt::AlignCenter);
         output->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         output->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -133,7 +133,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         auto *field = new QLineEdit(parent);
         field->setAlignment(Qt::AlignCenter);
         field->setMaxLength(std::numeric_limits<int>::max());
-        field->setToolTip(toQString(spec.toolTip));
+        field->setToolTip(toQString(item.toolTip));
         return field;
     }
     case ControlKind::DropDown: {
@@ -143,12 +143,12 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         // list: the box shows exactly what was typed.
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr);
-        box->setEditText(toQString(spec.text));
+        box->setEditText(toQString(item.text));
         return box;
     }
     case ControlKind::RadioButton: {
         auto *option = new QRadioButton(parent);
-        option->setChecked(spec.checked);
+        option->setChecked(item.checked);
         return option;
     }
     case ControlKind::Line:
@@ -227,9 +227,9 @@ void Mapping::setCaption(std::string_view labelName, std::string_view caption)
 {
     const QString text = toQString(caption);
     label(labelName)->setText(text);
-    for (const ControlSpec &spec : mainWindowControls()) {
-        if (spec.namedBy == labelName)
-            control(spec.name)->setAccessibleName(text.trimmed());
+    for (const ControlSpec &item : mainWindowControls()) {
+        if (item.namedBy == labelName)
+            control(item.name)->setAccessibleName(text.trimmed());
     }
 }
 
@@ -249,25 +249,25 @@ void Mapping::closeEvent(QCloseEvent *event)
 
 void Mapping::buildControls()
 {
-    for (const ControlSpec &spec : mainWindowControls()) {
-        QWidget *parent = spec.parent.empty() ? this : control(spec.parent);
-        QWidget *widget = createControl(spec, parent);
-        widget->setObjectName(toQString(spec.name));
-        widget->setGeometry(toQRect(spec.rect));
-        widget->setFont(toQFont(spec.font));
-        widget->setVisible(spec.visible);
+    for (const ControlSpec &item : mainWindowControls()) {
+        QWidget *parent = item.parent.empty() ? this : control(item.parent);
+        QWidget *widget = createControl(item, parent);
+        widget->setObjectName(toQString(item.name));
+        widget->setGeometry(toQRect(item.rect));
+        widget->setFont(toQFont(item.font));
+        widget->setVisible(item.visible);
         m_controls.insert(widget->objectName(), widget);
-        if (spec.kind == ControlKind::RadioButton)
-            radioGroup(spec.parent)->addButton(qobject_cast<QRadioButton *>(widget));
+        if (item.kind == ControlKind::RadioButton)
+            radioGroup(item.parent)->addButton(qobject_cast<QRadioButton *>(widget));
     }
-    for (const ControlSpec &spec : mainWindowControls()) {
-        QWidget *widget = control(spec.name);
-        if (!spec.accessibleName.empty())
-            widget->setAccessibleName(toQString(spec.accessibleName));
-        else if (!spec.namedBy.empty())
-            widget->setAccessibleName(label(spec.namedBy)->text().trimmed());
+    for (const ControlSpec &item : mainWindowControls()) {
+        QWidget *widget = control(item.name);
+        if (!item.accessibleName.empty())
+            widget->setAccessibleName(toQString(item.accessibleName));
+        else if (!item.namedBy.empty())
+            widget->setAccessibleName(label(item.namedBy)->text().trimmed());
         else
-            widget->setAccessibleName(toQString(spec.text).trimmed());
+            widget->setAccessibleName(toQString(item.text).trimmed());
     }
     auto *messageTypes = dropDown("MesTypeLst");
     const QString shown = messageTypes->currentText();

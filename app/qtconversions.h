@@ -26,11 +26,11 @@ inline QRect toQRect(const TwipsRect &twips)
     return {pixels.x, pixels.y, pixels.width, pixels.height};
 }
 
-inline QFont toQFont(const FontSpec &spec)
+inline QFont toQFont(const FontSpec &item)
 {
-    QFont font(toQString(spec.face));
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(toQString(item.face));
+    font.setPointSizeF(item.pointSize);
+    font.setBold(item.bold);
     return font;
 }
 

@@ -30,8 +30,8 @@ int layoutValue(std::string_view control, LayoutProperty property, WindowState s
                 return state == WindowState::MasterPlc5 ? row.plc5 : row.plc3;
         }
     }
-    const auto spec = findControl(control);
-    return property == LayoutProperty::Top ? spec->rect.top : spec->rect.height;
+    const auto item = findControl(control);
+    return property == LayoutProperty::Top ? item->rect.top : item->rect.height;
 }
 
 // The absolute bottom of a frame in the client area, following its containers.
@@ -39,9 +39,9 @@ int absoluteBottom(std::string_view control, WindowState state)
 {
     int top = layoutValue(control, LayoutProperty::Top, state) +
               layoutValue(control, LayoutProperty::Height, state);
-    for (auto spec = findControl(control); !spec->parent.empty();) {
-        top += layoutValue(spec->parent, LayoutProperty::Top, state);
-        spec = findControl(spec->parent);
+    for (auto item = findControl(control); !item->parent.empty();) {
+        top += layoutValue(item->parent, LayoutProperty::Top, state);
+        item = findControl(item->parent);
     }
     return top;
 }
@@ -75,9 +75,9 @@ TEST(MasterLayout, StartUpPositionsEqualThePlc5ColumnButTheCommandHeading)
             EXPECT_EQ(row.plc5, kStartupWindowHeight);
             continue;
         }
-        const auto spec = findControl(row.control);
+        const auto item = findControl(row.control);
         const int startUp =
-            row.property == LayoutProperty::Top ? spec->rect.top : spec->rect.height;
+            row.property == LayoutProperty::Top ? item->rect.top : item->rect.height;
         if (row.control == "AddrCmdLbl") {
             EXPECT_EQ(startUp, 1200);
         } else {
@@ -146,8 +146,8 @@ TEST(OuterFrames, ReachPastBothSidesOfTheClientArea)
     EXPECT_LT(frame1->rect.left, 0);
     EXPECT_GT(frame1->rect.left + frame1->rect.width, kClientWidthTwips);
     for (std::string_view group : {"MasterFrm", "SlaveFrm"}) {
-        const auto spec = findControl(group);
-        EXPECT_GT(frame1->rect.left + spec->rect.left + spec->rect.width, kClientWidthTwips)
+        const auto item = findControl(group);
+        EXPECT_GT(frame1->rect.left + item->rect.left + item->rect.width, kClientWidthTwips)
             << group;
     }
 }
@@ -158,11 +158,11 @@ TEST(FormatControls, AreTheSevenControlsOfTheFormatChoice)
     ASSERT_EQ(names.size(), 7u);
     EXPECT_EQ(names.front(), "AddrFrmtLbl");
     for (std::string_view name : names) {
-        const auto spec = findControl(name);
-        ASSERT_TRUE(spec.has_value()) << name;
-        EXPECT_EQ(spec->parent, "PLCTypeFrm");
+        const auto item = findControl(name);
+        ASSERT_TRUE(item.has_value()) << name;
+        EXPECT_EQ(item->parent, "PLCTypeFrm");
         // They stand above the rows that PLC-3 moves up into their place.
-        EXPECT_LT(spec->rect.top + spec->rect.height, 1200 + kPlc3Saving) << name;
+        EXPECT_LT(item->rect.top + item->rect.height, 1200 + kPlc3Saving) << name;
     }
 }
 
@@ -172,45 +172,45 @@ TEST(ControlTable, NamesAreUniqueAndContainersComeFirst)
 {
     for (const auto table : {mainWindowControls(), aboutWindowControls()}) {
         std::set<std::string_view> seen;
-        for (const ControlSpec &spec : table) {
-            EXPECT_TRUE(seen.insert(spec.name).second) << "twice: " << spec.name;
-            if (spec.parent.empty())
+        for (const ControlSpec &item : table) {
+            EXPECT_TRUE(seen.insert(item.name).second) << "twice: " << item.name;
+            if (item.parent.empty())
                 continue;
-            EXPECT_TRUE(seen.contains(spec.parent)) << spec.name << " before " << spec.parent;
-            const auto parent = std::ranges::find(table, spec.parent, &ControlSpec::name);
+            EXPECT_TRUE(seen.contains(item.parent)) << item.name << " before " << item.parent;
+            const auto parent = std::ranges::find(table, item.parent, &ControlSpec::name);
             EXPECT_TRUE(parent->kind == ControlKind::Frame ||
                         parent->kind == ControlKind::PlainFrame)
-                << spec.parent;
+                << item.parent;
         }
     }
 }
 
 TEST(ControlTable, EveryUnlabelledControlIsNamedByALabelBesideIt)
 {
-    for (const ControlSpec &spec : mainWindowControls()) {
+    for (const ControlSpec &item : mainWindowControls()) {
         const bool needsLabel =
-            spec.kind == ControlKind::RadioButton || spec.kind == ControlKind::TextField ||
-            spec.kind == ControlKind::DropDown || spec.kind == ControlKind::OutputLabel;
+            item.kind == ControlKind::RadioButton || item.kind == ControlKind::TextField ||
+            item.kind == ControlKind::DropDown || item.kind == ControlKind::OutputLabel;
         if (!needsLabel) {
-            EXPECT_TRUE(spec.namedBy.empty()) << spec.name;
+            EXPECT_TRUE(item.namedBy.empty()) << item.name;
             continue;
         }
-        const auto label = findControl(spec.namedBy);
-        ASSERT_TRUE(label.has_value()) << spec.name;
-        EXPECT_EQ(label->kind, ControlKind::Label) << spec.name;
-        EXPECT_EQ(label->parent, spec.parent) << spec.name;
+        const auto label = findControl(item.namedBy);
+        ASSERT_TRUE(label.has_value()) << item.name;
+        EXPECT_EQ(label->kind, ControlKind::Label) << item.name;
+        EXPECT_EQ(label->parent, item.parent) << item.name;
     }
 }
 
 TEST(ControlTable, RadioButtonsAreSizedToTheirMarkAndOneIsSelectedPerGroup)
 {
     std::map<std::string_view, int> selectedPerGroup;
-    for (const ControlSpec &spec : mainWindowControls()) {
-        if (spec.kind != ControlKind::RadioButton)
+    for (const ControlSpec &item : mainWindowControls()) {
+        if (item.kind != ControlKind::RadioButton)
             continue;
-        EXPECT_EQ(spec.rect.width, 255) << spec.name;
-        EXPECT_TRUE(spec.text.empty()) << spec.name;
-        selectedPerGroup[spec.parent] += spec.checked ? 1 : 0;
+        EXPECT_EQ(item.rect.width, 255) << item.name;
+        EXPECT_TRUE(item.text.empty()) << item.name;
+        selectedPerGroup[item.parent] += item.checked ? 1 : 0;
     }
     EXPECT_EQ(selectedPerGroup, (std::map<std::string_view, int>{
                                     {"Frame1", 1}, {"MasterFrm", 1}, {"PLCTypeFrm", 1}}));
@@ -219,10 +219,10 @@ TEST(ControlTable, RadioButtonsAreSizedToTheirMarkAndOneIsSelectedPerGroup)
 TEST(ControlTable, TabOrderNamesEveryControlThatTakesFocus)
 {
     std::set<std::string_view> focusable;
-    for (const ControlSpec &spec : mainWindowControls()) {
-        if (spec.kind == ControlKind::RadioButton || spec.kind == ControlKind::TextField ||
-            spec.kind == ControlKind::DropDown || spec.kind == ControlKind::Button)
-            focusable.insert(spec.name);
+    for (const ControlSpec &item : mainWindowControls()) {
+        if (item.kind == ControlKind::RadioButton || item.kind == ControlKind::TextField ||
+            item.kind == ControlKind::DropDown || item.kind == ControlKind::Button)
+            focusable.insert(item.name);
     }
     const auto order = tabOrder();
     EXPECT_EQ(std::set<std::string_view>(order.begin(), order.end()), focusable);
@@ -232,9 +232,9 @@ TEST(ControlTable, TabOrderNamesEveryControlThatTakesFocus)
 TEST(ControlTable, OnlyTheSlaveFieldsHaveTooltips)
 {
     std::set<std::string_view> withTips;
-    for (const ControlSpec &spec : mainWindowControls()) {
-        if (!spec.toolTip.empty())
-            withTips.insert(spec.name);
+    for (const ControlSpec &item : mainWindowControls()) {
+        if (!item.toolTip.empty())
+            withTips.insert(item.name);
     }
     EXPECT_EQ(withTips, (std::set<std::string_view>{"DataFileTxt", "StartRegTxt", "NumRegTxt"}));
 }

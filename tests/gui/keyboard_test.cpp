@@ -19,8 +19,8 @@ protected:
     QString focusedControl() const
     {
         std::set<QString> names;
-        for (const auto &spec : Corvane::Subs::mainWindowControls())
-            names.insert(QString::fromUtf8(spec.name.data(), spec.name.size()));
+        for (const auto &item : Corvane::Subs::mainWindowControls())
+            names.insert(QString::fromUtf8(item.name.data(), item.name.size()));
         for (QWidget *widget = QApplication::focusWidget(); widget;
              widget = widget->parentWidget()) {
             if (names.contains(widget->objectName()))

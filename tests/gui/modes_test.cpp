@@ -118,14 +118,14 @@ TEST_F(Modes, Plc3ThenPlc5GivesBackTheStartUpWindowButTwoControls)
 {
     clickMark("PLC3Opt");
     clickMark("PLC5Opt");
-    for (const ControlSpec &spec : mainWindowControls()) {
-        const std::string name(spec.name);
-        const PixelRect expected = toPixels(spec.rect);
+    for (const ControlSpec &item : mainWindowControls()) {
+        const std::string name(item.name);
+        const PixelRect expected = toPixels(item.rect);
         const int top = name == "AddrCmdLbl" ? twipsToPixels(1320) : expected.y;
         EXPECT_EQ(control(name.c_str())->geometry(),
                   QRect(expected.x, top, expected.width, expected.height))
             << name;
-        EXPECT_EQ(!control(name.c_str())->isHidden(), spec.visible) << name;
+        EXPECT_EQ(!control(name.c_str())->isHidden(), item.visible) << name;
     }
     EXPECT_EQ(text("RegLbl"), "Start Coil");
     EXPECT_EQ(clientHeightInPixels(), 630);

@@ -158,15 +158,15 @@ TEST_F(StartUp, TitleBoxShowsTwoLinesEachEndedByALineBreak)
 
 TEST_F(StartUp, EveryControlHasAnAccessibleName)
 {
-    for (const ControlSpec &spec : mainWindowControls()) {
-        QWidget *widget = window().control(spec.name);
-        ASSERT_NE(QAccessible::queryAccessibleInterface(widget), nullptr) << spec.name;
+    for (const ControlSpec &item : mainWindowControls()) {
+        QWidget *widget = window().control(item.name);
+        ASSERT_NE(QAccessible::queryAccessibleInterface(widget), nullptr) << item.name;
         // The property, not the interface's Name: on Unix an editable box
         // reports its text as its name and names itself through relations.
         const QString name = widget->accessibleName();
-        EXPECT_FALSE(name.trimmed().isEmpty()) << spec.name;
-        if (!spec.namedBy.empty()) {
-            EXPECT_EQ(name, window().label(spec.namedBy)->text().trimmed()) << spec.name;
+        EXPECT_FALSE(name.trimmed().isEmpty()) << item.name;
+        if (!item.namedBy.empty()) {
+            EXPECT_EQ(name, window().label(item.namedBy)->text().trimmed()) << item.name;
         }
     }
 }
@@ -180,50 +180,50 @@ protected:
 
 TEST_P(EveryControl, StandsWhereTheTableSays)
 {
-    const ControlSpec &spec = GetParam();
-    const PixelRect pixels = toPixels(spec.rect);
+    const ControlSpec &item = GetParam();
+    const PixelRect pixels = toPixels(item.rect);
     EXPECT_EQ(widget()->geometry(), QRect(pixels.x, pixels.y, pixels.width, pixels.height));
-    const QString parent = spec.parent.empty() ? QStringLiteral("Mapping") : toQString(spec.parent);
+    const QString parent = item.parent.empty() ? QStringLiteral("Mapping") : toQString(item.parent);
     EXPECT_EQ(widget()->parentWidget()->objectName(), parent);
 }
 
 TEST_P(EveryControl, HasItsStartUpTextFontAndState)
 {
-    const ControlSpec &spec = GetParam();
+    const ControlSpec &item = GetParam();
     QWidget *control = widget();
-    EXPECT_EQ(!control->isHidden(), spec.visible);
+    EXPECT_EQ(!control->isHidden(), item.visible);
     EXPECT_TRUE(control->isEnabled());
     const QFont font = control->font();
-    EXPECT_EQ(font.family(), toQString(spec.font.face));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), spec.font.pointSize);
-    EXPECT_EQ(font.bold(), spec.font.bold);
-    EXPECT_EQ(control->toolTip(), toQString(spec.toolTip));
+    EXPECT_EQ(font.family(), toQString(item.font.face));
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), item.font.pointSize);
+    EXPECT_EQ(font.bold(), item.font.bold);
+    EXPECT_EQ(control->toolTip(), toQString(item.toolTip));
     if (auto *label = qobject_cast<QLabel *>(control)) {
-        EXPECT_EQ(label->text(), toQString(spec.text));
-        if (spec.kind == ControlKind::Label) {
+        EXPECT_EQ(label->text(), toQString(item.text));
+        if (item.kind == ControlKind::Label) {
             const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
-            const Qt::Alignment expected = spec.align == TextAlign::Right    ? Qt::AlignRight
-                                           : spec.align == TextAlign::Centre ? Qt::AlignHCenter
+            const Qt::Alignment expected = item.align == TextAlign::Right    ? Qt::AlignRight
+                                           : item.align == TextAlign::Centre ? Qt::AlignHCenter
                                                                              : Qt::AlignLeft;
             EXPECT_EQ(horizontal, expected);
         }
     }
     if (auto *button = qobject_cast<QPushButton *>(control)) {
-        EXPECT_EQ(button->text(), toQString(spec.text));
+        EXPECT_EQ(button->text(), toQString(item.text));
     }
     if (auto *radio = qobject_cast<QRadioButton *>(control)) {
         EXPECT_TRUE(radio->text().isEmpty());
-        EXPECT_EQ(radio->isChecked(), spec.checked);
+        EXPECT_EQ(radio->isChecked(), item.checked);
     }
     if (auto *field = qobject_cast<QLineEdit *>(control)) {
         EXPECT_TRUE(field->text().isEmpty());
         EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         EXPECT_GT(field->maxLength(), 1'000'000) << "fields have no length limit";
     }
-    if (spec.kind == ControlKind::Frame) {
+    if (item.kind == ControlKind::Frame) {
         EXPECT_NE(qobject_cast<QFrame *>(control)->frameShape(), QFrame::NoFrame);
     }
-    if (spec.kind == ControlKind::PlainFrame) {
+    if (item.kind == ControlKind::PlainFrame) {
         EXPECT_EQ(qobject_cast<QFrame *>(control)->frameShape(), QFrame::NoFrame);
     }
 }
@@ -234,10 +234,10 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, EveryControl, testing::ValuesIn(mainWindowC
 std::vector<ControlSpec> captionedControls()
 {
     std::vector<ControlSpec> captioned;
-    for (const ControlSpec &spec : mainWindowControls()) {
-        if ((spec.kind == ControlKind::Label || spec.kind == ControlKind::Heading) &&
-            !spec.text.empty())
-            captioned.push_back(spec);
+    for (const ControlSpec &item : mainWindowControls()) {
+        if ((item.kind == ControlKind::Label || item.kind == ControlKind::Heading) &&
+            !item.text.empty())
+            captioned.push_back(item);
     }
     return captioned;
 }

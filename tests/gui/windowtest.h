@@ -20,7 +20,7 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace Corvane::Subs {
-inline void PrintTo(const ControlSpec &spec, std::ostream *out) { *out << spec.name; }
+inline void PrintTo(const ControlSpec &item, std::ostream *out) { *out << item.name; }
 } // namespace Corvane::Subs
 
 class QAbstractButton;
