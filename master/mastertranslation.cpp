@@ -48,22 +48,6 @@ void appendThousandsAndWord(std::string &out, std::int16_t registerNumber)
     }
 }
 
-// The two numbers of the request; a field that does not convert stays -1.
-struct RequestNumbers {
-    std::int16_t slaveAddress = -1;
-    std::int16_t registerNumber = -1;
-};
-
-RequestNumbers readRequestNumbers(const MasterWindowState &state)
-{
-    RequestNumbers numbers;
-    if (const auto value = NumberReading::wholeText16(state.registerText))
-        numbers.registerNumber = *value;
-    if (const auto value = NumberReading::wholeText16(state.slaveAddressText))
-        numbers.slaveAddress = *value;
-    return numbers;
-}
-
 } // namespace
 
 std::string_view CommandFileCode(std::string_view command, PlcType plc)
@@ -132,12 +116,13 @@ std::string FormatPLC3(std::string_view command, std::string_view, std::int16_t 
 
 MasterRequest ReadMasterInputs(const MasterWindowState &state)
 {
-    const RequestNumbers numbers = readRequestNumbers(state);
     MasterRequest request;
-    request.command = std::string(state.command);
-    request.subfunction = std::string(state.subfunction);
-    request.slaveAddress = numbers.slaveAddress;
-    request.registerNumber = numbers.registerNumber;
+    request.command = state.command;
+    request.subfunction = state.subfunction;
+    if (const auto value = NumberReading::wholeText16(state.registerText))
+        request.registerNumber = *value;
+    if (const auto value = NumberReading::wholeText16(state.slaveAddressText))
+        request.slaveAddress = *value;
     return request;
 }
 
@@ -189,9 +174,7 @@ std::int16_t ValidateMaster(const MasterWindowState &state, std::int16_t slaveAd
 MasterAnswer TranslateMaster(const MasterWindowState &state)
 {
     MasterAnswer answer;
-    // The texts are composed straight from the window's views; copying them
-    // as ReadMasterInputs does would cost more than the whole composition.
-    const RequestNumbers request = readRequestNumbers(state);
+    const MasterRequest request = ReadMasterInputs(state);
     ValidateMaster(state, request.slaveAddress, request.registerNumber, answer.error);
     if (!answer.ok() || !state.masterMode)
         return answer;
@@ -210,7 +193,7 @@ MasterAnswer TranslateMaster(const MasterWindowState &state)
         return FormatXYY;
     }();
     answer.address =
-        compose(state.command, state.subfunction, request.slaveAddress, request.registerNumber);
+        compose(request.command, request.subfunction, request.slaveAddress, request.registerNumber);
     return answer;
 }
 

@@ -24,10 +24,11 @@ struct MasterWindowState {
     std::string_view slaveAddressText;         // SlaveAddrTxt
 };
 
-// The request read from the window; a number that does not convert stays -1.
+// The request read from the window; the texts view the window's own, and a
+// number that does not convert stays -1.
 struct MasterRequest {
-    std::string command;
-    std::string subfunction;
+    std::string_view command;
+    std::string_view subfunction;
     std::int16_t slaveAddress = -1;
     std::int16_t registerNumber = -1;
 };

@@ -4,8 +4,6 @@
 #include "slave/datafileaddress.h"
 #include "slave/modiconclass.h"
 
-#include <array>
-#include <charconv>
 #include <limits>
 
 namespace Corvane::Slave {
@@ -20,20 +18,12 @@ bool fitsInt32(std::int64_t value)
            value <= std::numeric_limits<std::int32_t>::max();
 }
 
-// The decimal text of a label, written in place.
-std::string decimalText(std::int32_t value)
-{
-    std::array<char, 12> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
 } // namespace
 
 SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields)
 {
     SlaveInputs inputs;
-    inputs.address = std::string(fields.dataFile);
+    inputs.address = fields.dataFile;
     inputs.start = NumberReading::wholeText32(fields.startRegister).value_or(0);
     inputs.count = NumberReading::wholeText32(fields.numberOfRegisters).value_or(0);
     return inputs;
@@ -78,12 +68,9 @@ SlaveRange MapSlaveRange(std::int32_t start, std::int32_t count, std::int32_t bi
 SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields)
 {
     SlaveAnswer answer;
-    // The address is parsed from the field's own view: copying it as
-    // ReadSlaveInputs does would cost a pass over a pasted text for nothing.
-    const std::int32_t start = NumberReading::wholeText32(fields.startRegister).value_or(0);
-    const std::int32_t count = NumberReading::wholeText32(fields.numberOfRegisters).value_or(0);
-    const DataFileAddress address = ParseDataFile(fields.dataFile, count, answer.error);
-    const SlaveRange range = MapSlaveRange(start, address.count, address.bit, answer.error);
+    const SlaveInputs inputs = ReadSlaveInputs(fields);
+    const DataFileAddress address = ParseDataFile(inputs.address, inputs.count, answer.error);
+    const SlaveRange range = MapSlaveRange(inputs.start, address.count, address.bit, answer.error);
 
     if (!answer.ok())
         return answer;
@@ -92,10 +79,10 @@ SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields)
     answer.wordValue = address.word;
     answer.modiconStartValue = range.start;
     answer.modiconEndValue = range.end;
-    answer.file = decimalText(address.file);
-    answer.word = decimalText(address.word);
-    answer.modiconStart = decimalText(range.start);
-    answer.modiconEnd = decimalText(range.end);
+    answer.file = std::to_string(address.file);
+    answer.word = std::to_string(address.word);
+    answer.modiconStart = std::to_string(range.start);
+    answer.modiconEnd = std::to_string(range.end);
     return answer;
 }
 

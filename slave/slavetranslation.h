@@ -15,8 +15,9 @@ struct SlaveFieldTexts {
     std::string_view numberOfRegisters; // NumRegTxt, "10"
 };
 
+// The inputs of one translation; the address views the field's own text.
 struct SlaveInputs {
-    std::string address;
+    std::string_view address;
     std::int32_t start = 0;
     std::int32_t count = 0;
 };
