@@ -269,11 +269,8 @@ void Mapping::buildControls()
         else
             widget->setAccessibleName(toQString(item.text).trimmed());
     }
-    auto *messageTypes = dropDown("MesTypeLst");
-    const QString shown = messageTypes->currentText();
-    for (std::string_view entry : messageTypeEntries())
-        messageTypes->addItem(toQString(entry));
-    messageTypes->setEditText(shown);
+    QComboBox *messageTypes = dropDown("MesTypeLst");
+    refillList(messageTypes, toStdString(messageTypes->currentText()), messageTypeEntries());
 
     const auto order = tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
