@@ -10,35 +10,24 @@ namespace {
 // Modbus addresses a table with a 16-bit offset.
 constexpr std::int64_t kLastOffset = 65535;
 
-// "05,15" -> [5, 15]
-nlohmann::ordered_json functionList(std::string_view codes)
+// The commands that read or write a table: (Coils, Write) -> [5, 15].
+nlohmann::ordered_json functionList(ModiconClass table, Master::CommandDirection direction)
 {
     auto list = nlohmann::ordered_json::array();
-    int value = 0;
-    bool any = false;
-    for (char c : codes) {
-        if (c == ',') {
-            list.push_back(value);
-            value = 0;
-            any = false;
-        } else {
-            value = value * 10 + (c - '0');
-            any = true;
-        }
-    }
-    if (any)
-        list.push_back(value);
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction).list())
+        list.push_back(command->functionCode);
     return list;
 }
 
-// "05,15" -> "05, 15"
-std::string functionText(std::string_view codes)
+// (Coils, Write) -> "05" + separator + "15"
+std::string functionText(ModiconClass table, Master::CommandDirection direction,
+                         std::string_view separator)
 {
     std::string text;
-    for (char c : codes) {
-        text += c;
-        if (c == ',')
-            text += ' ';
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction).list()) {
+        if (!text.empty())
+            text += separator;
+        text += command->number;
     }
     return text;
 }
@@ -71,12 +60,14 @@ std::string referenceText(const ProtocolAddress &address)
     return address.reference6.empty() ? std::string("none") : address.reference6;
 }
 
-std::string functionsSentence(const ModiconClassInfo &info)
+std::string functionsSentence(ModiconClass table)
 {
-    std::string text = "read with " + functionText(info.readFunctions);
-    if (info.writeFunctions.empty())
+    using Master::CommandDirection;
+    std::string text = "read with " + functionText(table, CommandDirection::Read, ", ");
+    const std::string writes = functionText(table, CommandDirection::Write, ", ");
+    if (writes.empty())
         return text + ", no write function";
-    return text + ", write with " + functionText(info.writeFunctions);
+    return text + ", write with " + writes;
 }
 
 // The second line of a plain-text answer.
@@ -101,7 +92,7 @@ std::string detailsLine(const Outcome &outcome)
                     referenceText(start) + " to " + referenceText(end);
         }
     }
-    return line + "; " + functionsSentence(info);
+    return line + "; " + functionsSentence(*outcome.table);
 }
 
 // The position of a result column, found while compiling.
@@ -213,8 +204,8 @@ void addDetails(nlohmann::ordered_json &json, const Outcome &outcome)
         json["end_offset_hex"] = jsonOrNull(end.offsetHex);
         json["end_reference6"] = jsonOrNull(end.reference6);
     }
-    json["read_functions"] = functionList(info.readFunctions);
-    json["write_functions"] = functionList(info.writeFunctions);
+    json["read_functions"] = functionList(*outcome.table, Master::CommandDirection::Read);
+    json["write_functions"] = functionList(*outcome.table, Master::CommandDirection::Write);
 }
 
 nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionName, long position)
@@ -305,8 +296,10 @@ std::array<std::string, kResultColumns.size()> resultFields(const Outcome &outco
                 set(column("end_offset_hex"), end.offsetHex);
                 set(column("end_reference6"), end.reference6);
             }
-            set(column("read_functions"), std::string(info.readFunctions));
-            set(column("write_functions"), std::string(info.writeFunctions));
+            set(column("read_functions"),
+                functionText(*outcome.table, Master::CommandDirection::Read, ","));
+            set(column("write_functions"),
+                functionText(*outcome.table, Master::CommandDirection::Write, ","));
         }
         break;
     case Status::Refused:

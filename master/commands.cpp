@@ -23,6 +23,16 @@ const ModbusCommand *commandWithNumber(std::string_view number)
     return nullptr;
 }
 
+TableCommands commandsFor(ModiconClass table, CommandDirection direction)
+{
+    TableCommands found;
+    for (const ModbusCommand &command : kModbusCommands) {
+        if (command.table == table && command.direction == direction)
+            found.commands[found.count++] = &command;
+    }
+    return found;
+}
+
 std::string_view defaultMessageType(std::string_view command)
 {
     const ModbusCommand *known = commandWithText(command);

@@ -66,6 +66,16 @@ const ModbusCommand *commandWithText(std::string_view text);
 // "3" -> function 3, "03" -> function 3, "08" -> diagnostics, "07" -> nullptr.
 const ModbusCommand *commandWithNumber(std::string_view number);
 
+// The commands that read, or write, one Modicon table, in function code order.
+// (Coils, Write) -> 05, 15; (InputRegisters, Write) -> none.
+struct TableCommands {
+    std::array<const ModbusCommand *, kModbusCommands.size()> commands{};
+    std::size_t count = 0;
+
+    std::span<const ModbusCommand *const> list() const { return {commands.data(), count}; }
+};
+TableCommands commandsFor(ModiconClass table, CommandDirection direction);
+
 // The message type that the lists pair with a command text: " Write" for the
 // four write commands, " Read" for everything else, unknown texts included.
 // " 06 - Pre-set Single Register  (4X)" -> " Write"; " 08 - Diagnostics" -> " Read".

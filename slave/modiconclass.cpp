@@ -6,13 +6,11 @@ namespace Corvane {
 namespace {
 
 constexpr std::array kClasses{
-    ModiconClassInfo{ModiconClass::Coils, "0X", "coils", 1, 9999, true, "01", "05,15"},
-    ModiconClassInfo{ModiconClass::DiscreteInputs, "1X", "discrete inputs", 10001, 19999, true,
-                     "02", ""},
-    ModiconClassInfo{ModiconClass::InputRegisters, "3X", "input registers", 30001, 39999, false,
-                     "04", ""},
-    ModiconClassInfo{ModiconClass::HoldingRegisters, "4X", "holding registers", 40001, 49999, false,
-                     "03", "06,16"},
+    ModiconClassInfo{ModiconClass::Coils, "0X", "coils", 1, 9999, true},
+    ModiconClassInfo{ModiconClass::DiscreteInputs, "1X", "discrete inputs", 10001, 19999, true},
+    ModiconClassInfo{ModiconClass::InputRegisters, "3X", "input registers", 30001, 39999, false},
+    ModiconClassInfo{ModiconClass::HoldingRegisters, "4X", "holding registers", 40001, 49999,
+                     false},
 };
 
 } // namespace

@@ -16,13 +16,11 @@ std::optional<ModiconClass> modiconClassOf(std::int64_t number);
 // What a class is, for people and for the protocol.
 struct ModiconClassInfo {
     ModiconClass modiconClass;
-    std::string_view reference;      // "0X"
-    std::string_view table;          // "coils"
-    std::int32_t first;              // 1
-    std::int32_t last;               // 9999
-    bool bitAddressed;               // coils and discrete inputs follow the bit
-    std::string_view readFunctions;  // "01"
-    std::string_view writeFunctions; // "05,15"; empty for read-only tables
+    std::string_view reference; // "0X"
+    std::string_view table;     // "coils"
+    std::int32_t first;         // 1
+    std::int32_t last;          // 9999
+    bool bitAddressed;          // coils and discrete inputs follow the bit
 };
 
 // modiconClassInfo(ModiconClass::HoldingRegisters).first -> 40001
