@@ -14,7 +14,7 @@ constexpr std::int64_t kLastOffset = 65535;
 nlohmann::ordered_json functionList(ModiconClass table, Master::CommandDirection direction)
 {
     auto list = nlohmann::ordered_json::array();
-    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction).list())
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction))
         list.push_back(command->functionCode);
     return list;
 }
@@ -24,7 +24,7 @@ std::string functionText(ModiconClass table, Master::CommandDirection direction,
                          std::string_view separator)
 {
     std::string text;
-    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction).list()) {
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction)) {
         if (!text.empty())
             text += separator;
         text += command->number;

@@ -72,7 +72,9 @@ struct TableCommands {
     std::array<const ModbusCommand *, kModbusCommands.size()> commands{};
     std::size_t count = 0;
 
-    std::span<const ModbusCommand *const> list() const { return {commands.data(), count}; }
+    // Iterable as it stands, so that a range-for over a returned set keeps it alive.
+    auto begin() const { return commands.begin(); }
+    auto end() const { return commands.begin() + static_cast<std::ptrdiff_t>(count); }
 };
 TableCommands commandsFor(ModiconClass table, CommandDirection direction);
 

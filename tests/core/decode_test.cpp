@@ -330,3 +330,43 @@ TEST(CommandLookup, UnknownTextReadsByDefault)
 }
 
 } // namespace
+
+namespace {
+
+struct TableCommandsRow {
+    const char *name;
+    Corvane::ModiconClass table;
+    CommandDirection direction;
+    std::vector<std::int16_t> functions;
+};
+
+class TableCommandsRows : public testing::TestWithParam<TableCommandsRow> {};
+
+TEST_P(TableCommandsRows, ListsTheFunctionsOfTheTable)
+{
+    std::vector<std::int16_t> functions;
+    for (const ModbusCommand *command : commandsFor(GetParam().table, GetParam().direction))
+        functions.push_back(command->functionCode);
+    EXPECT_THAT(functions, ElementsAreArray(GetParam().functions));
+}
+
+using Corvane::ModiconClass;
+INSTANTIATE_TEST_SUITE_P(
+    CommandTable, TableCommandsRows,
+    testing::Values(
+        TableCommandsRow{"CoilsRead", ModiconClass::Coils, CommandDirection::Read, {1}},
+        TableCommandsRow{"CoilsWrite", ModiconClass::Coils, CommandDirection::Write, {5, 15}},
+        TableCommandsRow{"InputsRead", ModiconClass::DiscreteInputs, CommandDirection::Read, {2}},
+        TableCommandsRow{
+            "InputsWriteNone", ModiconClass::DiscreteInputs, CommandDirection::Write, {}},
+        TableCommandsRow{
+            "InputRegistersRead", ModiconClass::InputRegisters, CommandDirection::Read, {4}},
+        TableCommandsRow{
+            "InputRegistersWriteNone", ModiconClass::InputRegisters, CommandDirection::Write, {}},
+        TableCommandsRow{
+            "HoldingRead", ModiconClass::HoldingRegisters, CommandDirection::Read, {3}},
+        TableCommandsRow{
+            "HoldingWrite", ModiconClass::HoldingRegisters, CommandDirection::Write, {6, 16}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
