@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/widgets/controlwidgets.h"
+
 #include <QDialog>
 
-class QLabel;
+namespace Corvane::Desktop {
 
 // The modeless About window: the application's title, version and description.
 // It deletes itself when closed, so the next showing builds it anew.
@@ -12,14 +14,11 @@ class About : public QDialog {
 public:
     explicit About(QWidget *parent = nullptr);
 
-    // The About text as shown, line breaks as CR LF.
-    static QString descriptionText();
-
 private:
     void Form_Load();
     void cmdOK_Click();
 
-    QLabel *m_title = nullptr;
-    QLabel *m_version = nullptr;
-    QLabel *m_description = nullptr;
+    ControlWidgets m_controls;
 };
+
+} // namespace Corvane::Desktop

@@ -1,11 +1,11 @@
-#include "mapping.h"
+#include "app/mapping.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    Mapping window;
+    Corvane::Desktop::Mapping window;
     window.show();
     return QApplication::exec();
 }

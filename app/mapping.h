@@ -1,25 +1,22 @@
 #pragma once
 
-#include "master/mastertranslation.h"
+#include "app/rules/form.h"
+#include "app/widgets/controlwidgets.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
-#include <string_view>
+
+namespace Corvane::Desktop {
 
 class About;
-class QButtonGroup;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 // The main window: every control of both modes, built from the control table.
-// Its controls are its only state; each handler reads them when it runs.
-class Mapping : public QWidget {
+// Its controls are its only state; the handlers of the rules read and change
+// them through the Form interface whenever the user clicks or picks.
+class Mapping : public QWidget, public Subs::Form {
     Q_OBJECT
 
 public:
@@ -35,51 +32,37 @@ public:
     // The About window while it exists (hidden or shown), else null.
     About *aboutWindow() const;
 
-    // The control of a name from the control table.
-    QWidget *control(std::string_view name) const;
-    QLabel *label(std::string_view name) const;
-    QComboBox *dropDown(std::string_view name) const;
-    QLineEdit *field(std::string_view name) const;
-    QRadioButton *option(std::string_view name) const;
+    // The widget of a main-window control.
+    QWidget *control(Subs::Control control) const;
 
-    Corvane::Master::PlcType plcType() const;
-    Corvane::Master::AddressFormat addressFormat() const;
+    // Subs::Form
+    std::string text(Subs::Control control) const override;
+    bool isSelected(Subs::Control option) const override;
+    void setText(Subs::Control control, std::string_view text) override;
+    void setVisible(Subs::Control control, bool visible) override;
+    void setSelected(Subs::Control option) override;
+    void refillList(Subs::Control list, std::string_view shown,
+                    std::span<const std::string_view> entries) override;
+    void setTop(Subs::Control control, int twips) override;
+    void setHeight(Subs::Control control, int twips) override;
+    void setWindowHeight(int twips) override;
+    void setCaption(std::string_view caption) override;
+    void loadAbout() override;
+    void showErrorBox(Errors::ErrorCode code) override;
 
-    // Sets a label's caption; a control that the label names takes the same
-    // text as its accessible name.
-    void setCaption(std::string_view labelName, std::string_view caption);
-
-    // Sets the outer window height in twips; the client area is that less the
-    // design's title bar and borders.
-    void setWindowHeight(int twips);
+    using QWidget::setVisible;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls();
-    QButtonGroup *radioGroup(std::string_view container);
     void connectHandlers();
-    void setAnswer(std::string_view labelName, const QString &text);
-    void showErrorBox(std::int16_t code);
-
-    void Form_Load();
     void Exit_Click();
     void Aboutcmd_Click();
-    void TransSlaveCmd_Click();
-    void TransMasterCmd_Click();
-    void MasterOpt_Click();
-    void SlaveOpt_Click();
-    void PLC3Opt_Click();
-    void PLC5Opt_Click();
-    void XYYOpt_Click();
-    void XYZOpt_Click();
-    void YXZOpt_Click();
-    void MesTypeLst_Click();
-    void ModCmdLst_Click();
 
-    QHash<QString, QWidget *> m_controls;
-    QHash<QString, QButtonGroup *> m_radioGroups;
+    ControlWidgets m_controls;
     QPointer<About> m_about;
     ErrorBox m_errorBox;
 };
+
+} // namespace Corvane::Desktop

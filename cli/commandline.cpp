@@ -139,17 +139,6 @@ Valued valuedOptionOf(const SubcommandOptions &options, std::string_view argumen
     return Valued::No;
 }
 
-template <typename Value, std::size_t N>
-std::optional<Value> lookUp(const std::array<std::pair<std::string_view, Value>, N> &table,
-                            std::string_view text)
-{
-    for (const auto &[name, value] : table) {
-        if (name == text)
-            return value;
-    }
-    return std::nullopt;
-}
-
 // CLI11 writes its messages over several lines; a usage error gets one. The
 // "--" that separatePositionals inserted is no argument the user typed.
 std::string oneLine(std::string text)
@@ -336,25 +325,22 @@ int runCommandLine(const std::vector<std::string> &arguments, std::istream &in, 
     }
 
     if (decode->parsed()) {
-        static constexpr std::array<std::pair<std::string_view, Master::PlcType>, 2> kPlcs{
-            std::pair{"5"sv, Master::PlcType::Plc5}, std::pair{"3"sv, Master::PlcType::Plc3}};
-        static constexpr std::array<std::pair<std::string_view, Master::AddressFormat>, 3> kFormats{
-            std::pair{"NXYY:Z"sv, Master::AddressFormat::XYY},
-            std::pair{"NXYZ:Z"sv, Master::AddressFormat::XYZ},
-            std::pair{"NYXZ:Z"sv, Master::AddressFormat::YXZ}};
         std::optional<Master::PlcType> onlyPlc;
         std::optional<Master::AddressFormat> onlyFormat;
         if (decodePlcOption->count() > 0) {
-            onlyPlc = lookUp(kPlcs, decodePlc);
+            onlyPlc = Master::plcTypeNamed(decodePlc);
             if (!onlyPlc)
-                return usageError(err, "plc must be 5 or 3, not \"" + decodePlc + "\"", "decode");
+                return usageError(
+                    err, "plc must be " + Master::plcNumberList() + ", not \"" + decodePlc + "\"",
+                    "decode");
         }
         if (decodeFormatOption->count() > 0) {
-            onlyFormat = lookUp(kFormats, decodeFormat);
+            onlyFormat = Master::formatNamed(decodeFormat);
             if (!onlyFormat)
-                return usageError(
-                    err, "format must be NXYY:Z, NXYZ:Z or NYXZ:Z, not \"" + decodeFormat + "\"",
-                    "decode");
+                return usageError(err,
+                                  "format must be " + Master::formatNameList() + ", not \"" +
+                                      decodeFormat + "\"",
+                                  "decode");
         }
         const auto decodings = decodeUnder(decodeAddress, schemesToDecode(onlyPlc, onlyFormat));
         if (decodeJson)

@@ -1,6 +1,7 @@
 #include "cli/decodeoutput.h"
 
 #include "cli/outcome.h"
+#include "core/protocoladdress.h"
 
 #include <string>
 
@@ -10,6 +11,7 @@ namespace {
 using Master::AddressingScheme;
 using Master::DecodedRequest;
 using Master::Decoding;
+using Modbus::ModiconClassInfo;
 
 // The Modicon reference where a decoded request starts, in its command's table.
 Outcome startOf(const DecodedRequest &request)
@@ -19,7 +21,7 @@ Outcome startOf(const DecodedRequest &request)
     if (request.command->table) {
         outcome.table = request.command->table;
         outcome.modiconStart =
-            modiconClassInfo(*request.command->table).first - 1 + request.registerNumber;
+            Modbus::modiconNumber(*request.command->table, request.registerNumber);
     }
     return outcome;
 }
@@ -85,7 +87,7 @@ nlohmann::ordered_json decodingJson(std::string_view address,
     for (const Decoding &decoding : decodings) {
         nlohmann::ordered_json scheme;
         const bool plc3 = decoding.scheme.plc == Master::PlcType::Plc3;
-        scheme["plc"] = plc3 ? "3" : "5";
+        scheme["plc"] = Master::plcTypeRow(decoding.scheme.plc).number;
         scheme["format"] = plc3 ? nlohmann::ordered_json(nullptr)
                                 : nlohmann::ordered_json(Master::schemeName(decoding.scheme));
         auto requests = nlohmann::ordered_json::array();
@@ -123,13 +125,14 @@ void writeDecodingText(std::string_view address, const std::vector<Decoding> &de
         out << '\n';
         for (const DecodedRequest &request : decoding.requests) {
             const Outcome start = startOf(request);
-            const bool coils = start.table && modiconClassInfo(*start.table).bitAddressed;
+            const bool coils = start.table && Modbus::modiconClassInfo(*start.table).bitAddressed;
             out << "  " << request.command->number << ' ' << commandName(request.command->text)
                 << " (" << direction(request.messageType) << "), slave " << request.slaveAddress
                 << (coils ? ", start coil " : ", start register ") << request.registerNumber;
             if (start.table) {
-                const ModiconClassInfo &info = modiconClassInfo(*start.table);
-                const ProtocolAddress protocol = protocolAddress(*start.modiconStart, *start.table);
+                const ModiconClassInfo &info = Modbus::modiconClassInfo(*start.table);
+                const Modbus::ProtocolAddress protocol =
+                    Modbus::protocolAddress(*start.modiconStart, *start.table);
                 out << ": " << info.table << ' ' << *start.modiconStart << ", offset "
                     << *protocol.offset << " (" << protocol.offsetHex << "), 6-digit "
                     << protocol.reference6;

@@ -1,35 +1,26 @@
 #include "cli/outcome.h"
 
+#include "core/protocoladdress.h"
 #include "errors/errormessages.h"
 #include "master/decode.h"
+#include "master/details.h"
 #include "slave/slavetranslation.h"
 
 namespace Corvane::Cli {
 namespace {
 
-// Modbus addresses a table with a 16-bit offset.
-constexpr std::int64_t kLastOffset = 65535;
+using Master::CommandDirection;
+using Modbus::ModiconClass;
+using Modbus::ModiconClassInfo;
+using Modbus::ProtocolAddress;
 
 // The commands that read or write a table: (Coils, Write) -> [5, 15].
-nlohmann::ordered_json functionList(ModiconClass table, Master::CommandDirection direction)
+nlohmann::ordered_json functionList(ModiconClass table, CommandDirection direction)
 {
     auto list = nlohmann::ordered_json::array();
     for (const Master::ModbusCommand *command : Master::commandsFor(table, direction))
         list.push_back(command->functionCode);
     return list;
-}
-
-// (Coils, Write) -> "05" + separator + "15"
-std::string functionText(ModiconClass table, Master::CommandDirection direction,
-                         std::string_view separator)
-{
-    std::string text;
-    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction)) {
-        if (!text.empty())
-            text += separator;
-        text += command->number;
-    }
-    return text;
 }
 
 nlohmann::ordered_json jsonOrNull(const std::optional<std::int32_t> &value)
@@ -45,54 +36,6 @@ nlohmann::ordered_json jsonOrNull(const std::string &text)
 std::string textOf(const std::optional<std::int32_t> &value)
 {
     return value ? std::to_string(*value) : std::string();
-}
-
-// "9 (0x0009)", or "none" beyond the protocol's offsets.
-std::string offsetText(const ProtocolAddress &address)
-{
-    if (!address.offset)
-        return "none";
-    return std::to_string(*address.offset) + " (" + address.offsetHex + ")";
-}
-
-std::string referenceText(const ProtocolAddress &address)
-{
-    return address.reference6.empty() ? std::string("none") : address.reference6;
-}
-
-std::string functionsSentence(ModiconClass table)
-{
-    using Master::CommandDirection;
-    std::string text = "read with " + functionText(table, CommandDirection::Read, ", ");
-    const std::string writes = functionText(table, CommandDirection::Write, ", ");
-    if (writes.empty())
-        return text + ", no write function";
-    return text + ", write with " + writes;
-}
-
-// The second line of a plain-text answer.
-std::string detailsLine(const Outcome &outcome)
-{
-    const ModiconClassInfo &info = modiconClassInfo(*outcome.table);
-    std::string line = std::string(info.table) + " (" + std::string(info.reference) + "): ";
-    const ProtocolAddress start = protocolAddress(*outcome.modiconStart, *outcome.table);
-    if (!outcome.modiconEnd) {
-        line += "start " + std::to_string(*outcome.modiconStart) + ", offset " + offsetText(start) +
-                ", 6-digit " + referenceText(start);
-    } else if (*outcome.modiconEnd == *outcome.modiconStart) {
-        line += "offset " + offsetText(start) + ", 6-digit " + referenceText(start);
-    } else {
-        const ProtocolAddress end = protocolAddress(*outcome.modiconEnd, *outcome.table);
-        if (start.offset && end.offset) {
-            line += "offsets " + std::to_string(*start.offset) + "-" + std::to_string(*end.offset) +
-                    " (" + start.offsetHex + "-" + end.offsetHex + "), 6-digit " +
-                    start.reference6 + "-" + end.reference6;
-        } else {
-            line += "offsets " + offsetText(start) + " to " + offsetText(end) + ", 6-digit " +
-                    referenceText(start) + " to " + referenceText(end);
-        }
-    }
-    return line + "; " + functionsSentence(*outcome.table);
 }
 
 // The position of a result column, found while compiling.
@@ -124,7 +67,7 @@ Outcome translateSlave(const SlaveTexts &texts)
     outcome.modiconStart = answer.modiconStartValue;
     outcome.modiconEnd = answer.modiconEndValue;
     // The end decides the class of the whole range, as the mapping itself does.
-    outcome.table = modiconClassOf(answer.modiconEndValue);
+    outcome.table = Modbus::modiconClassOf(answer.modiconEndValue);
     return outcome;
 }
 
@@ -144,7 +87,7 @@ Outcome translateMaster(const MasterSettings &settings)
     if (command && command->table) {
         const std::int16_t registerNumber = Master::ReadMasterInputs(state).registerNumber;
         outcome.table = command->table;
-        outcome.modiconStart = modiconClassInfo(*command->table).first - 1 + registerNumber;
+        outcome.modiconStart = Modbus::modiconNumber(*command->table, registerNumber);
     }
     return outcome;
 }
@@ -167,45 +110,25 @@ Outcome invalid(std::string error)
     return outcome;
 }
 
-ProtocolAddress protocolAddress(std::int32_t number, ModiconClass table)
-{
-    const ModiconClassInfo &info = modiconClassInfo(table);
-    const std::int64_t offset = std::int64_t{number} - info.first;
-    ProtocolAddress address;
-    if (offset < 0 || offset > kLastOffset)
-        return address;
-    address.offset = static_cast<std::int32_t>(offset);
-    // Written by hand rather than with printf, which dominates a large batch.
-    static constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-    address.offsetHex = "0x0000";
-    for (std::size_t i = 0; i < 4; ++i)
-        address.offsetHex[5 - i] = kHexDigits[(offset >> (4 * i)) & 0xF];
-    address.reference6 = "000000";
-    address.reference6[0] = info.reference.front();
-    for (std::int64_t i = 0, rest = offset + 1; i < 5; ++i, rest /= 10)
-        address.reference6[5 - static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
-    return address;
-}
-
 void addDetails(nlohmann::ordered_json &json, const Outcome &outcome)
 {
     if (!outcome.table || !outcome.modiconStart)
         return;
-    const ModiconClassInfo &info = modiconClassInfo(*outcome.table);
+    const ModiconClassInfo &info = Modbus::modiconClassInfo(*outcome.table);
     json["table"] = info.table;
     json["reference"] = info.reference;
-    const ProtocolAddress start = protocolAddress(*outcome.modiconStart, *outcome.table);
+    const ProtocolAddress start = Modbus::protocolAddress(*outcome.modiconStart, *outcome.table);
     json["start_offset"] = jsonOrNull(start.offset);
     json["start_offset_hex"] = jsonOrNull(start.offsetHex);
     json["start_reference6"] = jsonOrNull(start.reference6);
     if (outcome.modiconEnd) {
-        const ProtocolAddress end = protocolAddress(*outcome.modiconEnd, *outcome.table);
+        const ProtocolAddress end = Modbus::protocolAddress(*outcome.modiconEnd, *outcome.table);
         json["end_offset"] = jsonOrNull(end.offset);
         json["end_offset_hex"] = jsonOrNull(end.offsetHex);
         json["end_reference6"] = jsonOrNull(end.reference6);
     }
-    json["read_functions"] = functionList(*outcome.table, Master::CommandDirection::Read);
-    json["write_functions"] = functionList(*outcome.table, Master::CommandDirection::Write);
+    json["read_functions"] = functionList(*outcome.table, CommandDirection::Read);
+    json["write_functions"] = functionList(*outcome.table, CommandDirection::Write);
 }
 
 nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionName, long position)
@@ -228,9 +151,9 @@ nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionN
         break;
     case Status::Refused:
         json["ok"] = false;
-        json["code"] = outcome.code;
-        json["title"] = Subs::kErrorBoxTitle;
-        json["message"] = Subs::errorText(outcome.code);
+        json["code"] = static_cast<int>(outcome.code);
+        json["title"] = Errors::kErrorBoxTitle;
+        json["message"] = Errors::errorText(outcome.code);
         break;
     case Status::Invalid:
         json["ok"] = false;
@@ -252,11 +175,12 @@ void writeText(const Outcome &outcome, std::ostream &out, std::ostream &err)
         else
             out << outcome.address << '\n';
         if (outcome.table && outcome.modiconStart)
-            out << detailsLine(outcome) << '\n';
+            out << Master::detailsLine(*outcome.table, *outcome.modiconStart, outcome.modiconEnd)
+                << '\n';
         break;
     case Status::Refused:
-        err << Subs::kErrorBoxTitle << '\n';
-        for (std::string_view line : Subs::errorLines(outcome.code))
+        err << Errors::kErrorBoxTitle << '\n';
+        for (std::string_view line : Errors::errorLines(outcome.code))
             err << line << '\n';
         break;
     case Status::Invalid:
@@ -283,29 +207,31 @@ std::array<std::string, kResultColumns.size()> resultFields(const Outcome &outco
         set(column("modicon_start"), textOf(outcome.modiconStart));
         set(column("modicon_end"), textOf(outcome.modiconEnd));
         if (outcome.table && outcome.modiconStart) {
-            const ModiconClassInfo &info = modiconClassInfo(*outcome.table);
+            const ModiconClassInfo &info = Modbus::modiconClassInfo(*outcome.table);
             set(column("table"), std::string(info.table));
             set(column("reference"), std::string(info.reference));
-            const ProtocolAddress start = protocolAddress(*outcome.modiconStart, *outcome.table);
+            const ProtocolAddress start =
+                Modbus::protocolAddress(*outcome.modiconStart, *outcome.table);
             set(column("start_offset"), textOf(start.offset));
             set(column("start_offset_hex"), start.offsetHex);
             set(column("start_reference6"), start.reference6);
             if (outcome.modiconEnd) {
-                const ProtocolAddress end = protocolAddress(*outcome.modiconEnd, *outcome.table);
+                const ProtocolAddress end =
+                    Modbus::protocolAddress(*outcome.modiconEnd, *outcome.table);
                 set(column("end_offset"), textOf(end.offset));
                 set(column("end_offset_hex"), end.offsetHex);
                 set(column("end_reference6"), end.reference6);
             }
             set(column("read_functions"),
-                functionText(*outcome.table, Master::CommandDirection::Read, ","));
+                Master::functionNumbers(*outcome.table, CommandDirection::Read, ","));
             set(column("write_functions"),
-                functionText(*outcome.table, Master::CommandDirection::Write, ","));
+                Master::functionNumbers(*outcome.table, CommandDirection::Write, ","));
         }
         break;
     case Status::Refused:
         set(column("result"), "refused");
         set(column("error_code"), std::to_string(outcome.code));
-        set(column("error_message"), Subs::errorText(outcome.code));
+        set(column("error_message"), Errors::errorText(outcome.code));
         break;
     case Status::Invalid:
         set(column("result"), "invalid");

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "cli/request.h"
-#include "slave/modiconclass.h"
+#include "core/modiconclass.h"
+#include "errors/errorcode.h"
 
 #include <nlohmann/json.hpp>
 
@@ -34,9 +35,9 @@ struct Outcome {
     // request's start in the table of its command (none for diagnostics).
     std::optional<std::int32_t> modiconStart;
     std::optional<std::int32_t> modiconEnd;
-    std::optional<ModiconClass> table;
+    std::optional<Modbus::ModiconClass> table;
     // Refusals: the error box's code. Invalid requests: what is wrong.
-    std::int16_t code = 0;
+    Errors::ErrorCode code = Errors::ErrorCode{};
     std::string error;
 };
 
@@ -48,16 +49,6 @@ Outcome translateMaster(const MasterSettings &settings);
 // Resolves a master request first; a bad selection makes it Invalid.
 Outcome translate(const Request &request);
 Outcome invalid(std::string error);
-
-// The 1-based Modicon number `number` of a table as the protocol and the
-// 6-digit convention see it. 40010 in holding registers -> offset 9, "0x0009",
-// "400010". A number whose offset lies outside 0 to 65535 has neither.
-struct ProtocolAddress {
-    std::optional<std::int32_t> offset;
-    std::string offsetHex;
-    std::string reference6;
-};
-ProtocolAddress protocolAddress(std::int32_t number, ModiconClass table);
 
 // The engineering details of an answer as JSON fields: table, reference,
 // offsets in decimal and hex, 6-digit references, read and write functions.

@@ -1,6 +1,7 @@
 #include "cli/request.h"
 
-#include "master/decode.h"
+#include "master/commands.h"
+#include "master/subfunctions.h"
 
 #include <algorithm>
 #include <array>
@@ -11,20 +12,9 @@ namespace {
 
 using namespace std::string_view_literals;
 
-// The window's start-up selections for the master group.
-constexpr std::string_view kStartCommand = " 01 - Read Coil Status  (0X)";
-constexpr std::string_view kStartSubfunction = " 00 - Return Data Query";
-
-struct FormatName {
-    std::string_view name;
-    Master::AddressFormat format;
-};
-
-constexpr std::array kFormats{
-    FormatName{"NXYY:Z"sv, Master::AddressFormat::XYY},
-    FormatName{"NXYZ:Z"sv, Master::AddressFormat::XYZ},
-    FormatName{"NYXZ:Z"sv, Master::AddressFormat::YXZ},
-};
+// The window starts with the message type " Read", and so with its first
+// command and subfunction.
+constexpr Master::MessageType kStartMessageType = Master::MessageType::Read;
 
 constexpr std::array kSlaveFields{"address"sv, "start"sv, "count"sv};
 constexpr std::array kMasterFields{"plc"sv,         "format"sv,   "message_type"sv, "command"sv,
@@ -75,26 +65,22 @@ std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &text
 {
     MasterSettings settings;
     if (texts.plc) {
-        if (*texts.plc == "5")
-            settings.plc = Master::PlcType::Plc5;
-        else if (*texts.plc == "3")
-            settings.plc = Master::PlcType::Plc3;
-        else
-            return RequestError{"plc must be 5 or 3, not " + quoted(*texts.plc)};
+        const auto plc = Master::plcTypeNamed(*texts.plc);
+        if (!plc)
+            return RequestError{"plc must be " + Master::plcNumberList() + ", not " +
+                                quoted(*texts.plc)};
+        settings.plc = *plc;
     }
     if (texts.format) {
-        const FormatName *found = nullptr;
-        for (const FormatName &format : kFormats) {
-            if (format.name == *texts.format)
-                found = &format;
-        }
-        if (!found)
-            return RequestError{"format must be NXYY:Z, NXYZ:Z or NYXZ:Z, not " +
+        const auto format = Master::formatNamed(*texts.format);
+        if (!format)
+            return RequestError{"format must be " + Master::formatNameList() + ", not " +
                                 quoted(*texts.format)};
-        settings.format = found->format;
+        settings.format = *format;
     }
 
-    settings.command = texts.command.value_or(std::string(kStartCommand));
+    settings.command =
+        texts.command.value_or(std::string(Master::defaultCommand(kStartMessageType)));
     // A bare number is a shortcut, never a text the lists hold, so an unknown
     // one is a mistake rather than a command to compose with an empty code.
     if (isBareNumber(settings.command)) {
@@ -115,7 +101,8 @@ std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &text
     else
         settings.messageType = *texts.messageType;
 
-    settings.subfunction = texts.subfunction.value_or(std::string(kStartSubfunction));
+    settings.subfunction =
+        texts.subfunction.value_or(std::string(Master::defaultSubfunction(kStartMessageType)));
     settings.registerText = texts.registerText;
     settings.slave = texts.slave;
     return settings;

@@ -1,5 +1,7 @@
 #include "core/numberreading.h"
 
+#include "core/characters.h"
+
 #include <limits>
 
 namespace Corvane::NumberReading {
@@ -9,7 +11,6 @@ namespace {
 // text of any length is read without overflow.
 constexpr std::uint64_t kSaturated = std::uint64_t{1} << 40;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isWholeTextBlank(char c) { return c == ' ' || c == '\t'; }
 bool isFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
@@ -43,7 +44,7 @@ template <bool SkipBlanks> Decimal scanDecimal(std::string_view text, std::size_
         ++pos;
     }
     bool anyDigit = false;
-    for (skip(); pos < text.size() && isDigit(text[pos]); ++pos, skip()) {
+    for (skip(); pos < text.size() && Text::isDigit(text[pos]); ++pos, skip()) {
         anyDigit = true;
         d.integer = d.integer * 10 + static_cast<std::uint64_t>(text[pos] - '0');
         if (d.integer > kSaturated)
@@ -55,7 +56,7 @@ template <bool SkipBlanks> Decimal scanDecimal(std::string_view text, std::size_
         if (anyDigit)
             d.end = pos;
         bool first = true;
-        for (skip(); pos < text.size() && isDigit(text[pos]); ++pos, skip()) {
+        for (skip(); pos < text.size() && Text::isDigit(text[pos]); ++pos, skip()) {
             anyDigit = true;
             const int digit = text[pos] - '0';
             if (first)

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace Corvane::Subs {
+namespace Corvane::Errors {
 namespace {
 
 using namespace std::string_view_literals;
@@ -66,4 +66,4 @@ std::string errorText(std::int16_t code)
     return text;
 }
 
-} // namespace Corvane::Subs
+} // namespace Corvane::Errors

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace Corvane::Subs {
+// The text of the error box: one fixed title and, for each code, the lines
+// that say what to enter.
+namespace Corvane::Errors {
 
 // The title of every error box, whatever the code.
 inline constexpr std::string_view kErrorBoxTitle = "An Error has Occured!";
@@ -24,4 +26,4 @@ std::span<const std::string_view> errorLines(std::int16_t code);
 // errorText(14) -> "".
 std::string errorText(std::int16_t code);
 
-} // namespace Corvane::Subs
+} // namespace Corvane::Errors

@@ -12,6 +12,7 @@
 #include <string>
 
 using namespace Corvane;
+using Errors::ErrorState;
 
 namespace {
 
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // The parser never clears a flag raised before it and writes nothing else.
     ErrorState raised;
-    raised.raise(77);
+    raised.raise(Errors::ErrorCode{77});
     const auto withRaised = Slave::ParseDataFile(text, count, raised);
     Fuzz::check(sameAddress(address, withRaised), "a raised flag does not change the address",
                 input);

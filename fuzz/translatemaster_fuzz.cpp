@@ -17,6 +17,7 @@
 #include <string>
 
 using namespace Corvane;
+using Errors::ErrorState;
 
 namespace {
 

@@ -4,9 +4,9 @@
 //
 // Input: "address\nstart\ncount"; the last two lines are the two number
 // fields, everything before them (line feeds included) is the address.
+#include "core/modiconclass.h"
 #include "core/numberreading.h"
 #include "fuzzinput.h"
-#include "slave/modiconclass.h"
 #include "slave/slavetranslation.h"
 
 #include <string>

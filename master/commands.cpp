@@ -1,6 +1,27 @@
 #include "master/commands.h"
 
+#include <algorithm>
+
 namespace Corvane::Master {
+namespace {
+
+// The command lists are the commands of the table listed under each message
+// type, in function code order.
+template <CommandDirection direction> constexpr auto commandTextsListedAs()
+{
+    std::array<std::string_view, kCommandsPerList> texts{};
+    std::size_t next = 0;
+    for (const ModbusCommand &command : kModbusCommands) {
+        if (command.direction == direction)
+            texts.at(next++) = command.text;
+    }
+    return texts;
+}
+
+constexpr auto kReadCommands = commandTextsListedAs<CommandDirection::Read>();
+constexpr auto kWriteCommands = commandTextsListedAs<CommandDirection::Write>();
+
+} // namespace
 
 std::span<const ModbusCommand> modbusCommands() { return kModbusCommands; }
 
@@ -23,7 +44,7 @@ const ModbusCommand *commandWithNumber(std::string_view number)
     return nullptr;
 }
 
-TableCommands commandsFor(ModiconClass table, CommandDirection direction)
+TableCommands commandsFor(Modbus::ModiconClass table, CommandDirection direction)
 {
     TableCommands found;
     for (const ModbusCommand &command : kModbusCommands) {
@@ -31,6 +52,31 @@ TableCommands commandsFor(ModiconClass table, CommandDirection direction)
             found.commands[found.count++] = &command;
     }
     return found;
+}
+
+std::span<const std::string_view> commandTexts(MessageType type)
+{
+    switch (type) {
+    case MessageType::Read:
+        return kReadCommands;
+    case MessageType::Write:
+        return kWriteCommands;
+    case MessageType::Other:
+        break;
+    }
+    return {};
+}
+
+std::string_view defaultCommand(MessageType type)
+{
+    const auto texts = commandTexts(type);
+    return texts.empty() ? std::string_view{} : texts.front();
+}
+
+bool isStandardCommand(std::string_view command)
+{
+    return std::find(kReadCommands.begin(), kReadCommands.end(), command) != kReadCommands.end() ||
+           std::find(kWriteCommands.begin(), kWriteCommands.end(), command) != kWriteCommands.end();
 }
 
 std::string_view defaultMessageType(std::string_view command)

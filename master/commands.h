@@ -1,6 +1,7 @@
 #pragma once
 
-#include "slave/modiconclass.h"
+#include "core/modiconclass.h"
+#include "master/messagetype.h"
 
 #include <array>
 #include <cstdint>
@@ -13,8 +14,6 @@
 // lists, the prompts, the compositions and the reverse lookup all read it.
 namespace Corvane::Master {
 
-inline constexpr std::string_view kReadMessageType = " Read";
-inline constexpr std::string_view kWriteMessageType = " Write";
 inline constexpr std::string_view kDiagnosticsCommand = " 08 - Diagnostics";
 
 // Which message type a command is listed under. Diagnostics is listed under
@@ -23,36 +22,39 @@ enum class CommandDirection { Read, Write, Either };
 
 // One Modbus command.
 struct ModbusCommand {
-    std::int16_t functionCode;         // 3
-    std::string_view number;           // "03"
-    std::string_view text;             // " 03 - Read Holding Registers  (4X)"
-    CommandDirection direction;        // Read
-    std::optional<ModiconClass> table; // HoldingRegisters; none for diagnostics
-    std::string_view plc5Digit;        // "4": the file code in the PLC-5 formats
-    std::string_view plc3Letter;       // "N": the file type letter under PLC-3
+    std::int16_t functionCode;                 // 3
+    std::string_view number;                   // "03"
+    std::string_view text;                     // " 03 - Read Holding Registers  (4X)"
+    CommandDirection direction;                // Read
+    std::optional<Modbus::ModiconClass> table; // HoldingRegisters; none for diagnostics
+    std::string_view plc5Digit;                // "4": the file code in the PLC-5 formats
+    std::string_view plc3Letter;               // "N": the file type letter under PLC-3
 };
 
 // Read and write commands share file codes: 05 takes the codes of 02, and 06
 // the digit of the holding registers but the letter of the input registers.
 inline constexpr std::array kModbusCommands{
     ModbusCommand{1, "01", " 01 - Read Coil Status  (0X)", CommandDirection::Read,
-                  ModiconClass::Coils, "0", "B"},
+                  Modbus::ModiconClass::Coils, "0", "B"},
     ModbusCommand{2, "02", " 02 - Read Input Status  (1X)", CommandDirection::Read,
-                  ModiconClass::DiscreteInputs, "1", "F"},
+                  Modbus::ModiconClass::DiscreteInputs, "1", "F"},
     ModbusCommand{3, "03", " 03 - Read Holding Registers  (4X)", CommandDirection::Read,
-                  ModiconClass::HoldingRegisters, "4", "N"},
+                  Modbus::ModiconClass::HoldingRegisters, "4", "N"},
     ModbusCommand{4, "04", " 04 - Read Input Registers  (3X)", CommandDirection::Read,
-                  ModiconClass::InputRegisters, "3", "S"},
+                  Modbus::ModiconClass::InputRegisters, "3", "S"},
     ModbusCommand{5, "05", " 05 - Force Single Coil  (0X)", CommandDirection::Write,
-                  ModiconClass::Coils, "1", "F"},
+                  Modbus::ModiconClass::Coils, "1", "F"},
     ModbusCommand{6, "06", " 06 - Pre-set Single Register  (4X)", CommandDirection::Write,
-                  ModiconClass::HoldingRegisters, "4", "S"},
+                  Modbus::ModiconClass::HoldingRegisters, "4", "S"},
     ModbusCommand{8, "08", kDiagnosticsCommand, CommandDirection::Either, std::nullopt, "8", "D"},
     ModbusCommand{15, "15", " 15 - Force Multiple Coils  (0X)", CommandDirection::Write,
-                  ModiconClass::Coils, "0", "B"},
+                  Modbus::ModiconClass::Coils, "0", "B"},
     ModbusCommand{16, "16", " 16 - Pre-set Multiple Registers  (4X)", CommandDirection::Write,
-                  ModiconClass::HoldingRegisters, "4", "N"},
+                  Modbus::ModiconClass::HoldingRegisters, "4", "N"},
 };
+
+// The commands listed under one message type, in list order.
+inline constexpr std::size_t kCommandsPerList = 4;
 
 // The nine commands in function code order: the eight of the lists and
 // " 08 - Diagnostics". modbusCommands()[2].text -> " 03 - Read Holding Registers  (4X)"
@@ -76,7 +78,19 @@ struct TableCommands {
     auto begin() const { return commands.begin(); }
     auto end() const { return commands.begin() + static_cast<std::ptrdiff_t>(count); }
 };
-TableCommands commandsFor(ModiconClass table, CommandDirection direction);
+TableCommands commandsFor(Modbus::ModiconClass table, CommandDirection direction);
+
+// The texts of the four commands a message type lists, in function code order;
+// empty for Other. commandTexts(Write)[1] -> " 06 - Pre-set Single Register  (4X)"
+std::span<const std::string_view> commandTexts(MessageType type);
+
+// The command a message type starts with; empty for Other.
+// defaultCommand(Read) -> " 01 - Read Coil Status  (0X)"
+std::string_view defaultCommand(MessageType type);
+
+// True for the eight commands of the two lists, false for the diagnostics
+// command and for any typed text.
+bool isStandardCommand(std::string_view command);
 
 // The message type that the lists pair with a command text: " Write" for the
 // four write commands, " Read" for everything else, unknown texts included.

@@ -1,12 +1,9 @@
 #pragma once
 
+#include "master/addressingscheme.h"
 #include "master/commands.h"
-#include "master/mastertranslation.h"
-#include "slave/modiconclass.h"
 
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,20 +11,6 @@
 // The reverse of the master translation: which Modbus requests a PLC message
 // must describe to target a given data table address.
 namespace Corvane::Master {
-
-// A PLC type and, for PLC-5, an addressing format; `format` is not read for PLC-3.
-struct AddressingScheme {
-    PlcType plc = PlcType::Plc5;
-    AddressFormat format = AddressFormat::XYY;
-
-    bool operator==(const AddressingScheme &) const = default;
-};
-
-// The four schemes in the window's order: NXYY:Z, NXYZ:Z, NYXZ:Z, then PLC-3.
-std::span<const AddressingScheme> addressingSchemes();
-
-// "NXYY:Z", "NXYZ:Z", "NYXZ:Z" or "PLC-3".
-std::string_view schemeName(const AddressingScheme &scheme);
 
 // One request that the master translation accepts and composes into the
 // decoded address.

@@ -1,5 +1,6 @@
 #include "slave/datafileaddress.h"
 
+#include "core/characters.h"
 #include "core/numberreading.h"
 
 #include <limits>
@@ -7,9 +8,7 @@
 namespace Corvane::Slave {
 namespace {
 
-constexpr std::int16_t kCodeBadShape = 9;
-constexpr std::int16_t kCodeReservedFile = 12;
-constexpr std::int16_t kCodeOutOfRange = 13;
+using Errors::ErrorCode;
 
 constexpr std::int32_t kMaxFile = 999;
 constexpr std::int32_t kMaxWord = 9999;
@@ -19,11 +18,9 @@ constexpr std::int32_t kBitsPerWord = 16;
 
 enum class LetterGroup { Data, InputOutput, None };
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 LetterGroup groupOf(char letter)
 {
-    switch (upper(letter)) {
+    switch (Text::toUpper(letter)) {
     case 'A':
     case 'B':
     case 'C':
@@ -46,7 +43,7 @@ LetterGroup groupOf(char letter)
 bool isOwnLetter(std::int32_t file, char letter)
 {
     static constexpr char kOwnLetters[] = "OISBTCRNF";
-    return file >= 0 && file <= 8 && upper(letter) == kOwnLetters[file];
+    return file >= 0 && file <= 8 && Text::toUpper(letter) == kOwnLetters[file];
 }
 
 // The number of bytes of the first character of UTF-8 text, so that a typed
@@ -80,7 +77,7 @@ bool isValidOctalBit(std::int32_t bit) { return bit >= 0 && bit <= 17 && bit != 
 
 } // namespace
 
-DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorState &error)
+DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors::ErrorState &error)
 {
     const std::size_t letterLength = firstCharacterLength(text);
     const char letter = letterLength == 1 ? text[0] : '\0';
@@ -91,7 +88,7 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorSt
     const bool hasSlash = slash != std::string_view::npos;
     // At least one character between ":" and "/".
     const bool wordAndBitShape = hasColon && hasSlash && slash >= colon + 2;
-    const bool isFloat = upper(letter) == 'F';
+    const bool isFloat = Text::toUpper(letter) == 'F';
 
     DataFileAddress out;
     out.count = count;
@@ -104,10 +101,10 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorSt
     switch (groupOf(letter)) {
     case LetterGroup::Data:
         if (!hasColon && !hasSlash) {
-            error.raise(kCodeBadShape);
+            error.raise(ErrorCode::BadDataFileShape);
         } else if (!hasColon) {
             if (isFloat)
-                error.raise(kCodeBadShape);
+                error.raise(ErrorCode::BadDataFileShape);
             readField(rest.substr(0, slash), out.file);
             readField(rest.substr(slash + 1), bitNumber);
             if (bitNumber > kMaxBit) {
@@ -122,22 +119,22 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorSt
             readField(rest.substr(colon + 1), out.word);
         } else if (wordAndBitShape) {
             if (isFloat)
-                error.raise(kCodeBadShape);
+                error.raise(ErrorCode::BadDataFileShape);
             readField(rest.substr(0, colon), out.file);
             const std::string_view afterColon = rest.substr(colon + 1);
             const std::size_t bitSlash = afterColon.find('/');
             readField(afterColon.substr(0, bitSlash), out.word);
             readField(afterColon.substr(bitSlash + 1), out.bit);
             if (out.bit < 0 || out.bit > kMaxBit)
-                error.raise(kCodeBadShape);
+                error.raise(ErrorCode::BadDataFileShape);
         } else {
             out.file = -1;
         }
         break;
     case LetterGroup::InputOutput:
-        out.file = upper(letter) == 'I' ? 1 : 0;
+        out.file = Text::toUpper(letter) == 'I' ? 1 : 0;
         if (!hasColon && !hasSlash) {
-            error.raise(kCodeBadShape);
+            error.raise(ErrorCode::BadDataFileShape);
         } else if (hasColon && !hasSlash) {
             readField(rest.substr(colon + 1), out.word);
         } else if (wordAndBitShape) {
@@ -146,7 +143,7 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorSt
             readField(afterColon.substr(0, bitSlash), out.word);
             readField(afterColon.substr(bitSlash + 1), out.bit);
             if (!isValidOctalBit(out.bit))
-                error.raise(kCodeBadShape);
+                error.raise(ErrorCode::BadDataFileShape);
             if (out.bit > 7)
                 out.bit -= 2;
         } else {
@@ -154,16 +151,16 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorSt
         }
         break;
     case LetterGroup::None:
-        error.raise(kCodeBadShape);
+        error.raise(ErrorCode::BadDataFileShape);
         break;
     }
 
     if (out.file < 0 || out.file > kMaxFile || out.word < 0 || out.word > kMaxWord ||
         bitNumber < 0 || bitNumber > kMaxBitNumber || out.bit < 0 || out.bit > kMaxBit)
-        error.raise(kCodeOutOfRange);
+        error.raise(ErrorCode::DataFileOutOfRange);
 
     if (out.file == 9 || (out.file >= 0 && out.file <= 8 && !isOwnLetter(out.file, letter)))
-        error.raise(kCodeReservedFile);
+        error.raise(ErrorCode::ReservedFile);
 
     return out;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/errorstate.h"
+#include "errors/errorcode.h"
 
 #include <cstdint>
 #include <string_view>
@@ -21,6 +21,6 @@ struct DataFileAddress {
 // raising 9, 12 or 13 on `error`; the code written last wins.
 // ("N7:4/5", 10) -> file 7, word 4, bit 5, count 10;
 // ("F8:0", 10) -> file 8, word 0, bit 0, count 20; ("N8:0", 10) -> code 12.
-DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, ErrorState &error);
+DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors::ErrorState &error);
 
 } // namespace Corvane::Slave

@@ -1,16 +1,16 @@
 #include "slave/slavetranslation.h"
 
+#include "core/modiconclass.h"
 #include "core/numberreading.h"
 #include "slave/datafileaddress.h"
-#include "slave/modiconclass.h"
 
 #include <limits>
 
 namespace Corvane::Slave {
 namespace {
 
-constexpr std::int16_t kCodeMovedStartOutOfRange = 10;
-constexpr std::int16_t kCodeRangeOutOfRange = 11;
+using Errors::ErrorCode;
+using Modbus::ModiconClassInfo;
 
 bool fitsInt32(std::int64_t value)
 {
@@ -30,7 +30,7 @@ SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields)
 }
 
 SlaveRange MapSlaveRange(std::int32_t start, std::int32_t count, std::int32_t bit,
-                         ErrorState &error)
+                         Errors::ErrorState &error)
 {
     // Worked in 64 bits: start + count - 1 and start - bit can leave the
     // 32-bit range only far outside every Modicon class.
@@ -43,25 +43,25 @@ SlaveRange MapSlaveRange(std::int32_t start, std::int32_t count, std::int32_t bi
                                : (end < 0 ? std::numeric_limits<std::int32_t>::min()
                                           : std::numeric_limits<std::int32_t>::max());
 
-    const auto modiconClass = modiconClassOf(end);
+    const auto modiconClass = Modbus::modiconClassOf(end);
     if (!modiconClass) {
-        error.raise(kCodeRangeOutOfRange);
+        error.raise(ErrorCode::RangeOutOfRange);
     } else {
-        const ModiconClassInfo &info = modiconClassInfo(*modiconClass);
+        const ModiconClassInfo &info = Modbus::modiconClassInfo(*modiconClass);
         if (info.bitAddressed) {
             // The moved start is the coil of bit 0, so the number typed still
             // names the bit typed.
             if (fitsInt32(movedStart))
                 range.start = static_cast<std::int32_t>(movedStart);
             if (movedStart < info.first)
-                error.raise(kCodeMovedStartOutOfRange);
+                error.raise(ErrorCode::MovedStartOutOfRange);
         } else if (start < info.first) {
-            error.raise(kCodeRangeOutOfRange);
+            error.raise(ErrorCode::RangeOutOfRange);
         }
     }
 
     if (!fitsInt32(end) || !fitsInt32(movedStart))
-        error.raise(kCodeRangeOutOfRange);
+        error.raise(ErrorCode::RangeOutOfRange);
     return range;
 }
 

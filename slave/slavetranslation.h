@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/errorstate.h"
+#include "errors/errorcode.h"
 
 #include <cstdint>
 #include <string>
@@ -36,12 +36,12 @@ struct SlaveRange {
 // (6, 10, 5) -> start 1, end 15; (40001, 10, 5) -> start 40001, end 40010;
 // (1, 16, 4) -> code 10.
 SlaveRange MapSlaveRange(std::int32_t start, std::int32_t count, std::int32_t bit,
-                         ErrorState &error);
+                         Errors::ErrorState &error);
 
 // The answer of one slave translation. On failure the four texts are empty and
 // `error` holds the code to show.
 struct SlaveAnswer {
-    ErrorState error;
+    Errors::ErrorState error;
     std::string modiconStart;
     std::string modiconEnd;
     std::string file;

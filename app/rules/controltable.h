@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/rules/control.h"
+
 #include <optional>
 #include <span>
 #include <string_view>
@@ -15,7 +17,8 @@ enum class ControlKind {
     Button,      // push button, never a default or cancel button in the main window
     Frame,       // container with an etched border line
     PlainFrame,  // container without border (PLCTypeFrm)
-    Label,       // static text
+    Label,       // static text on one line
+    Paragraph,   // static text that wraps at the label's width and can be selected
     Heading,     // teal label
     OutputLabel, // bordered, centred, bold label that a translation writes into
     TextField,   // single-line text field, text centred
@@ -25,6 +28,9 @@ enum class ControlKind {
 };
 
 enum class TextAlign { Left, Right, Centre };
+
+// What a picture shows; each face keeps its own copy of the images.
+enum class Artwork { None, Logo, ApplicationIcon };
 
 // Positions in twips, relative to the container's corner.
 struct TwipsRect {
@@ -59,19 +65,21 @@ inline constexpr int kHeadingGreen = 116;
 inline constexpr int kHeadingBlue = 117;
 
 struct ControlSpec {
-    std::string_view name;
+    Control id;
+    std::string_view name; // the object name, as the windows name the control
     ControlKind kind;
-    std::string_view parent; // empty: the window's client area
+    std::optional<Control> parent{}; // none: the window's client area
     TwipsRect rect;
     std::string_view text{}; // caption or text at start-up
     FontSpec font = kDefaultFont;
     TextAlign align = TextAlign::Left;
-    std::string_view namedBy{}; // the label whose caption names this control
+    std::optional<Control> namedBy{}; // the label whose caption names this control
     std::string_view toolTip{};
     bool visible = true;
     bool checked = false;              // radio buttons only
     std::string_view accessibleName{}; // for controls with neither text nor naming label
     unsigned lineColour = 0;           // lines only, 0xRRGGBB
+    Artwork artwork = Artwork::None;   // pictures only
 };
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -93,11 +101,11 @@ std::span<const ControlSpec> mainWindowControls();
 inline constexpr TwipsRect kAboutClientTwips{0, 0, 5730, 3255};
 std::span<const ControlSpec> aboutWindowControls();
 
-// The row of a main-window control; nullopt for a name that is not in the table.
-// findControl("RegTxt")->rect.top -> 3600
-std::optional<ControlSpec> findControl(std::string_view name);
+// The row of a control of either window.
+// controlSpec(Control::RegTxt).rect.top -> 3600; controlSpec(Control::cmdOK).text -> "OK"
+const ControlSpec &controlSpec(Control control);
 
 // The keyboard order of the main window's controls that take focus.
-std::span<const std::string_view> tabOrder();
+std::span<const Control> tabOrder();
 
 } // namespace Corvane::Subs

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "master/mastertranslation.h"
+#include "app/rules/control.h"
 
+#include <optional>
 #include <span>
-#include <string_view>
 
 // Where the Master rows stand and how tall the frames and the window are in
 // each of the window's three states. All values in twips.
@@ -17,24 +17,23 @@ enum class LayoutProperty {
     WindowHeight, // the main window's outer height, title bar and borders included
 };
 
-// The name that stands for the main window itself in a layout row.
-inline constexpr std::string_view kMainWindowName = "Mapping";
-
+// A layout row sets a property of one control, or with no control the main
+// window's height.
 struct MasterLayoutRow {
-    std::string_view control;
+    std::optional<Control> control;
     LayoutProperty property;
     int plc5;
     int plc3;
 };
 
 struct LayoutRow {
-    std::string_view control;
+    std::optional<Control> control;
     LayoutProperty property;
     int value;
 };
 
 // The rows of SetPLC5Layout and SetPLC3Layout, in the order they are assigned.
-// The first row is {"AddrCmdLbl", Top, 1320, 240}.
+// The first row is {AddrCmdLbl, Top, 1320, 240}.
 std::span<const MasterLayoutRow> masterLayoutRows();
 
 // The rows of SetSlaveLayout: Frame1's height, then the window's height.
@@ -42,7 +41,7 @@ std::span<const LayoutRow> slaveLayoutRows();
 
 // The seven addressing-format controls, shown only under PLC-5 and always
 // shown or hidden together, in this order.
-std::span<const std::string_view> formatControls();
+std::span<const Control> formatControls();
 
 // The title bar and borders of the design: outer height less client height.
 inline constexpr int kWindowFrameTwips = 480;

@@ -1,50 +1,15 @@
 #pragma once
 
-#include "master/commands.h"
-#include "master/mastertranslation.h"
+#include "master/addressingscheme.h"
 
 #include <optional>
 #include <span>
 #include <string_view>
 
-// The texts of the three drop-down boxes of the Master group and the rules that
-// choose the register caption and the two range hints. Every text begins with a
-// space, and the rules compare whole texts exactly.
+// What the Master group's boxes and captions show after a pick: the command
+// box after a message type is picked, the register field's caption and the two
+// range hints. The rules compare whole texts exactly.
 namespace Corvane::Subs {
-
-inline constexpr std::string_view kReadMessage = Master::kReadMessageType;
-inline constexpr std::string_view kWriteMessage = Master::kWriteMessageType;
-
-// Recognised by every rule, but an entry of neither command list: the command
-// box holds it only when the user typed it.
-inline constexpr std::string_view kDiagnosticsCommand = Master::kDiagnosticsCommand;
-
-enum class MessageType { Read, Write, Other };
-
-// " Read" -> Read, " Write" -> Write, "Read" -> Other.
-MessageType messageTypeOf(std::string_view text);
-
-// {" Read", " Write"}, the entries of MesTypeLst.
-std::span<const std::string_view> messageTypeEntries();
-
-// The four commands of a message type in list order; empty for Other.
-// commandEntries(Write)[1] -> " 06 - Pre-set Single Register  (4X)"
-std::span<const std::string_view> commandEntries(MessageType type);
-
-// The command a message type starts with; empty for Other.
-// defaultCommand(Read) -> " 01 - Read Coil Status  (0X)"
-std::string_view defaultCommand(MessageType type);
-
-// The diagnostic subfunctions of a message type in list order; empty for Other.
-// subfunctionEntries(Read).size() -> 11
-std::span<const std::string_view> subfunctionEntries(MessageType type);
-
-// defaultSubfunction(Write) -> " 01 - Restart Communications"
-std::string_view defaultSubfunction(MessageType type);
-
-// True for the eight commands of the two lists, false for the diagnostics
-// command and for any typed text.
-bool isStandardCommand(std::string_view command);
 
 // What a pick in MesTypeLst does to the command box: the entries to append, the
 // text the box shows afterwards and whether the subfunction controls show.

@@ -1,6 +1,7 @@
 #include "cli/jsonlines.h"
 #include "cli/outcome.h"
 #include "clitesting.h"
+#include "core/protocoladdress.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,10 +13,10 @@
 namespace {
 
 using Corvane::Cli::jsonNumberText;
-using Corvane::Cli::ProtocolAddress;
-using Corvane::Cli::protocolAddress;
 using Corvane::Cli::runJsonLines;
 using Corvane::Cli::Testing::runCli;
+using Corvane::Modbus::ProtocolAddress;
+using Corvane::Modbus::protocolAddress;
 
 // JSON numbers reach the rules as the decimal text of the value written.
 struct NumberRow {
@@ -227,7 +228,7 @@ TEST(JsonLinesStream, ThroughTheCommandLine)
 struct ProtocolRow {
     const char *name;
     std::int32_t number;
-    Corvane::ModiconClass table;
+    Corvane::Modbus::ModiconClass table;
     std::optional<std::int32_t> offset;
     const char *hex;
     const char *reference6;
@@ -244,7 +245,7 @@ TEST_P(ProtocolAddresses, OffsetAndSixDigitReference)
     EXPECT_EQ(address.reference6, row.reference6);
 }
 
-using Corvane::ModiconClass;
+using Corvane::Modbus::ModiconClass;
 INSTANTIATE_TEST_SUITE_P(
     Tables, ProtocolAddresses,
     testing::Values(

@@ -16,6 +16,7 @@
 namespace {
 
 using namespace Corvane;
+using Errors::ErrorState;
 using Subs::PixelRect;
 using Subs::toPixels;
 using Subs::TwipsRect;
@@ -40,7 +41,7 @@ TEST_P(NotATypeLetter, LeavesFileZeroAndReportsReservedFile)
     EXPECT_EQ(address.count, 10);
     ASSERT_TRUE(error.flag);
     EXPECT_EQ(error.code, 12);
-    EXPECT_EQ(Subs::errorText(error.code),
+    EXPECT_EQ(Errors::errorText(error.code),
               "Invalid AB Datafile\r\nFiles less than 10 are reserved.\r\n"
               "Use the appropriate file type for files less than 10.");
 }

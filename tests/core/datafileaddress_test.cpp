@@ -9,7 +9,7 @@
 
 namespace {
 
-using Corvane::ErrorState;
+using Corvane::Errors::ErrorState;
 using Corvane::Slave::ParseDataFile;
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
@@ -50,7 +50,7 @@ TEST_P(ParseDataFileRows, NeverClearsAnEarlierFlag)
 {
     const ParseRow &row = GetParam();
     ErrorState error;
-    error.raise(0);
+    error.raise(Corvane::Errors::ErrorCode{0});
     const auto address = ParseDataFile(row.text, row.countIn, error);
     SCOPED_TRACE('"' + row.text + '"');
     EXPECT_TRUE(error.flag);

@@ -1,4 +1,6 @@
+#include "master/compositions.h"
 #include "master/decode.h"
+#include "master/mastertranslation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -41,7 +43,7 @@ bool validates(const AddressingScheme &scheme, std::string_view messageType,
     state.format = scheme.format;
     state.messageType = messageType;
     state.command = command;
-    Corvane::ErrorState error;
+    Corvane::Errors::ErrorState error;
     ValidateMaster(state, slave, reg, error);
     return !error.flag;
 }
@@ -335,7 +337,7 @@ namespace {
 
 struct TableCommandsRow {
     const char *name;
-    Corvane::ModiconClass table;
+    Corvane::Modbus::ModiconClass table;
     CommandDirection direction;
     std::vector<std::int16_t> functions;
 };
@@ -350,7 +352,7 @@ TEST_P(TableCommandsRows, ListsTheFunctionsOfTheTable)
     EXPECT_THAT(functions, ElementsAreArray(GetParam().functions));
 }
 
-using Corvane::ModiconClass;
+using Corvane::Modbus::ModiconClass;
 INSTANTIATE_TEST_SUITE_P(
     CommandTable, TableCommandsRows,
     testing::Values(

@@ -9,8 +9,8 @@
 
 namespace {
 
-using Corvane::Subs::errorLines;
-using Corvane::Subs::errorText;
+using Corvane::Errors::errorLines;
+using Corvane::Errors::errorText;
 using testing::ElementsAreArray;
 
 struct MessageRow {
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ErrorBox, TitleIsTheSameFixedTextForEveryCode)
 {
-    EXPECT_EQ(Corvane::Subs::kErrorBoxTitle, "An Error has Occured!");
+    EXPECT_EQ(Corvane::Errors::kErrorBoxTitle, "An Error has Occured!");
 }
 
 TEST(ErrorBox, Codes4And5DifferOnlyInTheirLastLine)
@@ -147,8 +147,8 @@ TEST(ErrorBox, Codes4And5DifferOnlyInTheirLastLine)
 
 TEST(ErrorBox, EveryLineIsFreeOfLineBreaksAndOuterBlanks)
 {
-    for (std::int16_t code = Corvane::Subs::kFirstErrorCode; code <= Corvane::Subs::kLastErrorCode;
-         ++code) {
+    for (std::int16_t code = Corvane::Errors::kFirstErrorCode;
+         code <= Corvane::Errors::kLastErrorCode; ++code) {
         for (std::string_view line : errorLines(code)) {
             EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << "code " << code;
             if (!line.empty()) {

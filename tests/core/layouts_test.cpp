@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,18 +16,35 @@ using namespace Corvane::Subs;
 
 constexpr int kPlc3Saving = 1080;
 
+// The row of a main-window control by its object name; the tests speak of
+// controls as the windows name them.
+std::optional<ControlSpec> findControl(std::string_view name)
+{
+    for (const ControlSpec &item : mainWindowControls()) {
+        if (item.name == name)
+            return item;
+    }
+    return std::nullopt;
+}
+
+// The object name of a control, or "" for none (the window itself).
+std::string_view nameOf(std::optional<Control> control)
+{
+    return control ? controlSpec(*control).name : std::string_view{};
+}
+
 // The value of one layout property of a control in a state; the table value
 // where no layout row touches it.
 int layoutValue(std::string_view control, LayoutProperty property, WindowState state)
 {
     if (state == WindowState::Slave) {
         for (const LayoutRow &row : slaveLayoutRows()) {
-            if (row.control == control && row.property == property)
+            if (nameOf(row.control) == control && row.property == property)
                 return row.value;
         }
     } else {
         for (const MasterLayoutRow &row : masterLayoutRows()) {
-            if (row.control == control && row.property == property)
+            if (nameOf(row.control) == control && row.property == property)
                 return state == WindowState::MasterPlc5 ? row.plc5 : row.plc3;
         }
     }
@@ -39,9 +57,9 @@ int absoluteBottom(std::string_view control, WindowState state)
 {
     int top = layoutValue(control, LayoutProperty::Top, state) +
               layoutValue(control, LayoutProperty::Height, state);
-    for (auto item = findControl(control); !item->parent.empty();) {
-        top += layoutValue(item->parent, LayoutProperty::Top, state);
-        item = findControl(item->parent);
+    for (auto item = findControl(control); item->parent;) {
+        top += layoutValue(nameOf(item->parent), LayoutProperty::Top, state);
+        item = findControl(nameOf(item->parent));
     }
     return top;
 }
@@ -49,21 +67,21 @@ int absoluteBottom(std::string_view control, WindowState state)
 TEST(MasterLayout, EveryPlc3ValueIsThePlc5ValueLessTheFormatRows)
 {
     for (const MasterLayoutRow &row : masterLayoutRows())
-        EXPECT_EQ(row.plc5 - row.plc3, kPlc3Saving) << row.control;
+        EXPECT_EQ(row.plc5 - row.plc3, kPlc3Saving) << nameOf(row.control);
 }
 
 TEST(MasterLayout, EveryRowNamesAControlOrTheWindow)
 {
     for (const MasterLayoutRow &row : masterLayoutRows()) {
         if (row.property == LayoutProperty::WindowHeight) {
-            EXPECT_EQ(row.control, kMainWindowName);
+            EXPECT_FALSE(row.control.has_value());
         } else {
-            EXPECT_TRUE(findControl(row.control).has_value()) << row.control;
+            EXPECT_TRUE(findControl(nameOf(row.control)).has_value()) << nameOf(row.control);
         }
     }
     for (const LayoutRow &row : slaveLayoutRows()) {
         if (row.property != LayoutProperty::WindowHeight) {
-            EXPECT_TRUE(findControl(row.control).has_value()) << row.control;
+            EXPECT_TRUE(findControl(nameOf(row.control)).has_value()) << nameOf(row.control);
         }
     }
 }
@@ -75,13 +93,13 @@ TEST(MasterLayout, StartUpPositionsEqualThePlc5ColumnButTheCommandHeading)
             EXPECT_EQ(row.plc5, kStartupWindowHeight);
             continue;
         }
-        const auto item = findControl(row.control);
+        const auto item = findControl(nameOf(row.control));
         const int startUp =
             row.property == LayoutProperty::Top ? item->rect.top : item->rect.height;
-        if (row.control == "AddrCmdLbl") {
+        if (nameOf(row.control) == "AddrCmdLbl") {
             EXPECT_EQ(startUp, 1200);
         } else {
-            EXPECT_EQ(startUp, row.plc5) << row.control;
+            EXPECT_EQ(startUp, row.plc5) << nameOf(row.control);
         }
     }
 }
@@ -90,8 +108,9 @@ TEST(MasterLayout, EachRowKeepsItsLabelAndFieldOnOneLine)
 {
     std::map<int, std::set<std::string_view>> rowsByTop;
     for (const MasterLayoutRow &row : masterLayoutRows()) {
-        if (row.property == LayoutProperty::Top && findControl(row.control)->parent == "PLCTypeFrm")
-            rowsByTop[row.plc3].insert(row.control);
+        if (row.property == LayoutProperty::Top &&
+            nameOf(findControl(nameOf(row.control))->parent) == "PLCTypeFrm")
+            rowsByTop[row.plc3].insert(nameOf(row.control));
     }
     EXPECT_EQ(rowsByTop[2520], (std::set<std::string_view>{"RegLbl", "RegTxt", "RegValLbl"}));
     EXPECT_EQ(rowsByTop[3000],
@@ -154,13 +173,14 @@ TEST(OuterFrames, ReachPastBothSidesOfTheClientArea)
 
 TEST(FormatControls, AreTheSevenControlsOfTheFormatChoice)
 {
-    const auto names = formatControls();
-    ASSERT_EQ(names.size(), 7u);
-    EXPECT_EQ(names.front(), "AddrFrmtLbl");
-    for (std::string_view name : names) {
+    const auto controls = formatControls();
+    ASSERT_EQ(controls.size(), 7u);
+    EXPECT_EQ(nameOf(controls.front()), "AddrFrmtLbl");
+    for (Control control : controls) {
+        const std::string_view name = nameOf(control);
         const auto item = findControl(name);
         ASSERT_TRUE(item.has_value()) << name;
-        EXPECT_EQ(item->parent, "PLCTypeFrm");
+        EXPECT_EQ(nameOf(item->parent), "PLCTypeFrm");
         // They stand above the rows that PLC-3 moves up into their place.
         EXPECT_LT(item->rect.top + item->rect.height, 1200 + kPlc3Saving) << name;
     }
@@ -174,13 +194,13 @@ TEST(ControlTable, NamesAreUniqueAndContainersComeFirst)
         std::set<std::string_view> seen;
         for (const ControlSpec &item : table) {
             EXPECT_TRUE(seen.insert(item.name).second) << "twice: " << item.name;
-            if (item.parent.empty())
+            if (!item.parent)
                 continue;
-            EXPECT_TRUE(seen.contains(item.parent)) << item.name << " before " << item.parent;
-            const auto parent = std::ranges::find(table, item.parent, &ControlSpec::name);
-            EXPECT_TRUE(parent->kind == ControlKind::Frame ||
-                        parent->kind == ControlKind::PlainFrame)
-                << item.parent;
+            const std::string_view parentName = nameOf(item.parent);
+            EXPECT_TRUE(seen.contains(parentName)) << item.name << " before " << parentName;
+            const ControlSpec &parent = controlSpec(*item.parent);
+            EXPECT_TRUE(parent.kind == ControlKind::Frame || parent.kind == ControlKind::PlainFrame)
+                << parentName;
         }
     }
 }
@@ -192,10 +212,10 @@ TEST(ControlTable, EveryUnlabelledControlIsNamedByALabelBesideIt)
             item.kind == ControlKind::RadioButton || item.kind == ControlKind::TextField ||
             item.kind == ControlKind::DropDown || item.kind == ControlKind::OutputLabel;
         if (!needsLabel) {
-            EXPECT_TRUE(item.namedBy.empty()) << item.name;
+            EXPECT_FALSE(item.namedBy.has_value()) << item.name;
             continue;
         }
-        const auto label = findControl(item.namedBy);
+        const auto label = findControl(nameOf(item.namedBy));
         ASSERT_TRUE(label.has_value()) << item.name;
         EXPECT_EQ(label->kind, ControlKind::Label) << item.name;
         EXPECT_EQ(label->parent, item.parent) << item.name;
@@ -210,7 +230,7 @@ TEST(ControlTable, RadioButtonsAreSizedToTheirMarkAndOneIsSelectedPerGroup)
             continue;
         EXPECT_EQ(item.rect.width, 255) << item.name;
         EXPECT_TRUE(item.text.empty()) << item.name;
-        selectedPerGroup[item.parent] += item.checked ? 1 : 0;
+        selectedPerGroup[nameOf(item.parent)] += item.checked ? 1 : 0;
     }
     EXPECT_EQ(selectedPerGroup, (std::map<std::string_view, int>{
                                     {"Frame1", 1}, {"MasterFrm", 1}, {"PLCTypeFrm", 1}}));
@@ -224,9 +244,11 @@ TEST(ControlTable, TabOrderNamesEveryControlThatTakesFocus)
             item.kind == ControlKind::DropDown || item.kind == ControlKind::Button)
             focusable.insert(item.name);
     }
-    const auto order = tabOrder();
-    EXPECT_EQ(std::set<std::string_view>(order.begin(), order.end()), focusable);
-    EXPECT_EQ(order.size(), focusable.size());
+    std::set<std::string_view> ordered;
+    for (Control control : tabOrder())
+        ordered.insert(nameOf(control));
+    EXPECT_EQ(ordered, focusable);
+    EXPECT_EQ(tabOrder().size(), focusable.size());
 }
 
 TEST(ControlTable, OnlyTheSlaveFieldsHaveTooltips)
@@ -260,11 +282,12 @@ INSTANTIATE_TEST_SUITE_P(Values, TwipsToPixels,
                                          PixelCase{"RadioWidth", 255, 17}, PixelCase{"Zero", 0, 0}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ControlTable, LookUpByName)
+TEST(ControlTable, LookUpByControl)
 {
-    EXPECT_EQ(findControl("RegTxt")->rect.top, 3600);
-    EXPECT_FALSE(findControl("NoSuchControl").has_value());
-    EXPECT_FALSE(findControl("picIcon").has_value()); // About's controls are apart
+    EXPECT_EQ(controlSpec(Control::RegTxt).rect.top, 3600);
+    EXPECT_EQ(controlSpec(Control::RegTxt).name, "RegTxt");
+    EXPECT_EQ(controlSpec(Control::cmdOK).name, "cmdOK"); // the About window's rows follow
+    EXPECT_EQ(controlSpec(Control::WordTxt).name, "WordTxt");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "errors/errormessages.h"
+#include "master/compositions.h"
 #include "master/mastertranslation.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 namespace {
 
 using namespace Corvane::Master;
-using Corvane::ErrorState;
+using Corvane::Errors::ErrorState;
 
 // The command entries exactly as the list shows them.
 constexpr const char *kCmd01 = " 01 - Read Coil Status  (0X)";
@@ -392,7 +393,7 @@ TEST(TranslateMasterRefusal, TheCodeShownNamesTheFault)
     state.slaveAddressText = "0";
     const MasterAnswer answer = TranslateMaster(state);
     ASSERT_FALSE(answer.ok());
-    EXPECT_EQ(Corvane::Subs::errorText(answer.error.code),
+    EXPECT_EQ(Corvane::Errors::errorText(answer.error.code),
               "Invalid Command\r\nOnly Write functions are supported with the Broadcast Address");
 }
 

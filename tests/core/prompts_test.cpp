@@ -1,4 +1,7 @@
 #include "app/rules/prompts.h"
+#include "master/commands.h"
+#include "master/messagetype.h"
+#include "master/subfunctions.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@ namespace {
 using Corvane::Master::AddressFormat;
 using Corvane::Master::PlcType;
 using namespace Corvane::Subs;
+using namespace Corvane::Master;
 
 // --- Register caption -------------------------------------------------------
 
@@ -139,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ListTexts, EveryEntryBeginsWithASpaceAndTheCodesRise)
 {
     for (const MessageType type : {MessageType::Read, MessageType::Write}) {
-        for (const auto entries : {commandEntries(type), subfunctionEntries(type)}) {
+        for (const auto entries : {commandTexts(type), subfunctionTexts(type)}) {
             ASSERT_FALSE(entries.empty());
             for (std::size_t i = 0; i < entries.size(); ++i) {
                 EXPECT_EQ(entries[i].substr(0, 1), " ") << entries[i];
@@ -154,18 +158,18 @@ TEST(ListTexts, EveryEntryBeginsWithASpaceAndTheCodesRise)
 
 TEST(ListTexts, ListsHoldTheirEntriesAndDefaults)
 {
-    EXPECT_EQ(commandEntries(MessageType::Read).size(), 4u);
-    EXPECT_EQ(commandEntries(MessageType::Write).size(), 4u);
-    EXPECT_EQ(subfunctionEntries(MessageType::Read).size(), 11u);
-    EXPECT_EQ(subfunctionEntries(MessageType::Write).size(), 5u);
-    EXPECT_TRUE(commandEntries(MessageType::Other).empty());
-    EXPECT_TRUE(subfunctionEntries(MessageType::Other).empty());
+    EXPECT_EQ(commandTexts(MessageType::Read).size(), 4u);
+    EXPECT_EQ(commandTexts(MessageType::Write).size(), 4u);
+    EXPECT_EQ(subfunctionTexts(MessageType::Read).size(), 11u);
+    EXPECT_EQ(subfunctionTexts(MessageType::Write).size(), 5u);
+    EXPECT_TRUE(commandTexts(MessageType::Other).empty());
+    EXPECT_TRUE(subfunctionTexts(MessageType::Other).empty());
     EXPECT_EQ(defaultCommand(MessageType::Write), " 05 - Force Single Coil  (0X)");
     EXPECT_EQ(defaultSubfunction(MessageType::Read), " 00 - Return Data Query");
     EXPECT_EQ(defaultSubfunction(MessageType::Write), " 01 - Restart Communications");
-    EXPECT_EQ(subfunctionEntries(MessageType::Write).back(), " 20 - Clear Overrn Counter and Flag");
-    EXPECT_EQ(commandEntries(MessageType::Read)[3], " 04 - Read Input Registers  (3X)");
-    const auto types = messageTypeEntries();
+    EXPECT_EQ(subfunctionTexts(MessageType::Write).back(), " 20 - Clear Overrn Counter and Flag");
+    EXPECT_EQ(commandTexts(MessageType::Read)[3], " 04 - Read Input Registers  (3X)");
+    const auto types = messageTypeTexts();
     ASSERT_EQ(types.size(), 2u);
     EXPECT_EQ(types[0], " Read");
     EXPECT_EQ(types[1], " Write");
@@ -175,7 +179,7 @@ TEST(ListTexts, DiagnosticsIsRecognisedButInNoList)
 {
     EXPECT_FALSE(isStandardCommand(kDiagnosticsCommand));
     for (const MessageType type : {MessageType::Read, MessageType::Write}) {
-        const auto entries = commandEntries(type);
+        const auto entries = commandTexts(type);
         EXPECT_EQ(std::ranges::find(entries, kDiagnosticsCommand), entries.end());
         for (std::string_view entry : entries) {
             EXPECT_TRUE(isStandardCommand(entry)) << entry;

@@ -10,7 +10,7 @@
 
 namespace {
 
-using Corvane::ErrorState;
+using Corvane::Errors::ErrorState;
 using Corvane::Slave::MapSlaveRange;
 using Corvane::Slave::ReadSlaveInputs;
 using Corvane::Slave::SlaveFieldTexts;
@@ -91,7 +91,7 @@ TEST_P(MapSlaveRangeRows, NeverClearsAnEarlierFlag)
 {
     const MapRow &row = GetParam();
     ErrorState error;
-    error.raise(12);
+    error.raise(Corvane::Errors::ErrorCode{12});
     MapSlaveRange(row.start, row.count, row.bit, error);
     EXPECT_TRUE(error.flag);
     EXPECT_EQ(error.code, row.code.value_or(12));
@@ -272,7 +272,7 @@ TEST(TranslateSlaveRefusal, TheCodeShownNamesTheFault)
 {
     const auto answer = TranslateSlave({"B3/20", "1", "16"});
     ASSERT_FALSE(answer.ok());
-    EXPECT_EQ(Corvane::Subs::errorText(answer.error.code),
+    EXPECT_EQ(Corvane::Errors::errorText(answer.error.code),
               "Invalid Modbus Register/Coil\r\n"
               "Due to the needed offset when mapping the desired AB bit to a Modbus Coil,\r\n"
               "The value of the Modicon Start Register has been adjusted to a value that is out "

@@ -1,6 +1,8 @@
 #include "windowtest.h"
 
-#include "about.h"
+#include "about/about.h"
+#include "app/rules/captions.h"
+#include "app/widgets/qtconversions.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,8 +51,9 @@ TEST_F(AboutWindow, ShowsTitleVersionAndDescription)
     EXPECT_EQ(about->windowTitle(), "About Corvane");
     EXPECT_EQ(labelText(about, "lblTitle"), "Corvane");
     EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.3");
-    EXPECT_EQ(labelText(about, "lblDescription"), About::descriptionText());
-    EXPECT_EQ(About::descriptionText(),
+    EXPECT_EQ(labelText(about, "lblDescription"),
+              Corvane::Desktop::toQString(Corvane::Subs::aboutDescription()));
+    EXPECT_EQ(Corvane::Desktop::toQString(Corvane::Subs::aboutDescription()),
               "App Description\r\n\r\nThe Allan-Bradley / Modicon Corvane is designed to help "
               "users setup the mapping of Modbus registers / coils to Allan-Bradley Data files "
               "for both Master and Slave applications");

@@ -1,7 +1,8 @@
 #include "windowtest.h"
 
+#include "app/widgets/errorbox.h"
+#include "app/widgets/qtconversions.h"
 #include "errors/errormessages.h"
-#include "subs.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -40,7 +41,7 @@ using RealErrorBox = WindowTest;
 
 TEST_F(RealErrorBox, FailedSlaveTranslationShowsTheModalBoxThenBlanksTheAnswer)
 {
-    window().setErrorBox(&Corvane::Subs::ShowErrorBox);
+    window().setErrorBox(&Corvane::Desktop::ShowErrorBox);
     clickMark("SlaveOpt");
     type("DataFileTxt", QStringLiteral("N7:0"));
     type("StartRegTxt", QStringLiteral("40001"));
@@ -76,7 +77,7 @@ TEST_F(RealErrorBox, CodeWithoutAMessageShowsTheTitleOverAnEmptyText)
     for (const std::int16_t code : {std::int16_t{14}, std::int16_t{-1}}) {
         SeenBox seen;
         closeWithOk(seen);
-        Corvane::Subs::ShowErrorBox(&window(), code);
+        Corvane::Desktop::ShowErrorBox(&window(), code);
         ASSERT_TRUE(seen.opened) << code;
         EXPECT_EQ(seen.title, "An Error has Occured!");
         EXPECT_TRUE(seen.text.isEmpty()) << code;
@@ -87,18 +88,18 @@ TEST_F(RealErrorBox, CodesZeroAndTwoShowTheSameTwoLines)
 {
     SeenBox zero;
     closeWithOk(zero);
-    Corvane::Subs::ShowErrorBox(&window(), 0);
+    Corvane::Desktop::ShowErrorBox(&window(), 0);
     SeenBox two;
     closeWithOk(two);
-    Corvane::Subs::ShowErrorBox(&window(), 2);
+    Corvane::Desktop::ShowErrorBox(&window(), 2);
     EXPECT_EQ(zero.text, "Invalid Register Value\nEnter a value between 1 and 9999");
     EXPECT_EQ(two.text, zero.text);
 }
 
 TEST(DisplayText, TurnsEachCrLfIntoOneLineBreak)
 {
-    EXPECT_EQ(Corvane::Subs::toDisplayText("a\r\n\r\nb"), "a\n\nb");
-    EXPECT_EQ(Corvane::Subs::toDisplayText(Corvane::Subs::errorText(11)),
+    EXPECT_EQ(Corvane::Desktop::toDisplayText("a\r\n\r\nb"), "a\n\nb");
+    EXPECT_EQ(Corvane::Desktop::toDisplayText(Corvane::Errors::errorText(11)),
               "Invalid Modbus Register/Coil\nA Modbus Register/Coil is out of Range");
 }
 

@@ -32,7 +32,7 @@ TEST_F(MasterWindow, RefusalClearsThePreviousAnswer)
     press("TransMasterCmd");
     ASSERT_EQ(m_codes.size(), 1u);
     EXPECT_EQ(m_codes.front(), 0);
-    EXPECT_EQ(Corvane::Subs::errorText(m_codes.front()),
+    EXPECT_EQ(Corvane::Errors::errorText(m_codes.front()),
               "Invalid Register Value\r\nEnter a value between 1 and 9999");
     EXPECT_TRUE(text("DTATxt").isEmpty());
     // The fields keep what the user typed.
@@ -46,7 +46,7 @@ TEST_F(MasterWindow, Plc3ReadToTheBroadcastAddressIsRefusedBeforeTheRegister)
     press("TransMasterCmd");
     ASSERT_EQ(m_codes.size(), 1u);
     EXPECT_EQ(m_codes.front(), 8);
-    EXPECT_EQ(Corvane::Subs::errorText(8),
+    EXPECT_EQ(Corvane::Errors::errorText(8),
               "Invalid Command\r\nOnly Write functions are supported with the Broadcast Address");
     EXPECT_TRUE(text("DTATxt").isEmpty());
 }

@@ -26,7 +26,7 @@ protected:
         for (const MasterLayoutRow &row : masterLayoutRows()) {
             const int twips = state == WindowState::MasterPlc5 ? row.plc5 : row.plc3;
             const int pixels = twipsToPixels(twips);
-            const std::string name(row.control);
+            const std::string name(row.control ? controlSpec(*row.control).name : "");
             switch (row.property) {
             case LayoutProperty::Top:
                 EXPECT_EQ(control(name.c_str())->y(), pixels) << name;
@@ -43,8 +43,10 @@ protected:
 
     void expectFormatControlsShown(bool visible)
     {
-        for (std::string_view name : formatControls())
-            EXPECT_EQ(shown(std::string(name).c_str()), visible) << name;
+        for (Control control : formatControls()) {
+            const std::string name(controlSpec(control).name);
+            EXPECT_EQ(shown(name.c_str()), visible) << name;
+        }
     }
 
     void giveAnswers()

@@ -115,7 +115,7 @@ TEST_F(SlaveWindow, EveryPressOfAFailingTranslationShowsOneBox)
     press("TransSlaveCmd");
     // Empty start and count: the range ends on -1, in no class.
     EXPECT_EQ(m_codes, (std::vector<std::int16_t>{11, 11}));
-    EXPECT_EQ(Corvane::Subs::errorText(m_codes.front()),
+    EXPECT_EQ(Corvane::Errors::errorText(m_codes.front()),
               "Invalid Modbus Register/Coil\r\nA Modbus Register/Coil is out of Range");
 }
 

@@ -1,8 +1,8 @@
 #include "windowtest.h"
 
-#include "about.h"
-#include "app/qtconversions.h"
+#include "about/about.h"
 #include "app/rules/controltable.h"
+#include "app/widgets/qtconversions.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -21,6 +21,7 @@
 #include <vector>
 
 using namespace Corvane::Subs;
+using Corvane::Desktop::toQString;
 
 namespace {
 
@@ -159,14 +160,16 @@ TEST_F(StartUp, TitleBoxShowsTwoLinesEachEndedByALineBreak)
 TEST_F(StartUp, EveryControlHasAnAccessibleName)
 {
     for (const ControlSpec &item : mainWindowControls()) {
-        QWidget *widget = window().control(item.name);
+        QWidget *widget = window().control(item.id);
         ASSERT_NE(QAccessible::queryAccessibleInterface(widget), nullptr) << item.name;
         // The property, not the interface's Name: on Unix an editable box
         // reports its text as its name and names itself through relations.
         const QString name = widget->accessibleName();
         EXPECT_FALSE(name.trimmed().isEmpty()) << item.name;
-        if (!item.namedBy.empty()) {
-            EXPECT_EQ(name, window().label(item.namedBy)->text().trimmed()) << item.name;
+        if (item.namedBy) {
+            EXPECT_EQ(name,
+                      label(std::string(controlSpec(*item.namedBy).name).c_str())->text().trimmed())
+                << item.name;
         }
     }
 }
@@ -175,7 +178,7 @@ TEST_F(StartUp, EveryControlHasAnAccessibleName)
 
 class EveryControl : public WindowTest, public testing::WithParamInterface<ControlSpec> {
 protected:
-    QWidget *widget() { return window().control(GetParam().name); }
+    QWidget *widget() { return window().control(GetParam().id); }
 };
 
 TEST_P(EveryControl, StandsWhereTheTableSays)
@@ -183,7 +186,8 @@ TEST_P(EveryControl, StandsWhereTheTableSays)
     const ControlSpec &item = GetParam();
     const PixelRect pixels = toPixels(item.rect);
     EXPECT_EQ(widget()->geometry(), QRect(pixels.x, pixels.y, pixels.width, pixels.height));
-    const QString parent = item.parent.empty() ? QStringLiteral("Mapping") : toQString(item.parent);
+    const QString parent =
+        item.parent ? toQString(controlSpec(*item.parent).name) : QStringLiteral("Mapping");
     EXPECT_EQ(widget()->parentWidget()->objectName(), parent);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/mapping.h"
 #include "app/rules/controltable.h"
-#include "mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,9 @@
 #include <memory>
 #include <ostream>
 #include <vector>
+
+using Corvane::Desktop::About;
+using Corvane::Desktop::Mapping;
 
 // Readable failure messages.
 inline void PrintTo(const QString &text, std::ostream *out)

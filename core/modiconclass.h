@@ -2,16 +2,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
-namespace Corvane {
+// The four Modicon reference classes that a gateway maps onto, and the
+// five-digit numbers each one spans.
+namespace Corvane::Modbus {
 
-// The four Modicon reference classes that a gateway maps onto.
 enum class ModiconClass { Coils, DiscreteInputs, InputRegisters, HoldingRegisters };
-
-// The class a five-digit Modicon number belongs to, or none.
-// 40010 -> HoldingRegisters, 10001 -> DiscreteInputs, 10000 -> nullopt, 0 -> nullopt.
-std::optional<ModiconClass> modiconClassOf(std::int64_t number);
 
 // What a class is, for people and for the protocol.
 struct ModiconClassInfo {
@@ -23,7 +21,14 @@ struct ModiconClassInfo {
     bool bitAddressed;          // coils and discrete inputs follow the bit
 };
 
+// The class a five-digit Modicon number belongs to, or none.
+// 40010 -> HoldingRegisters, 10001 -> DiscreteInputs, 10000 -> nullopt, 0 -> nullopt.
+std::optional<ModiconClass> modiconClassOf(std::int64_t number);
+
 // modiconClassInfo(ModiconClass::HoldingRegisters).first -> 40001
 const ModiconClassInfo &modiconClassInfo(ModiconClass modiconClass);
 
-} // namespace Corvane
+// The four classes in reference order: 0X, 1X, 3X, 4X.
+std::span<const ModiconClassInfo> modiconClasses();
+
+} // namespace Corvane::Modbus

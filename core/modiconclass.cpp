@@ -1,8 +1,8 @@
-#include "slave/modiconclass.h"
+#include "core/modiconclass.h"
 
 #include <array>
 
-namespace Corvane {
+namespace Corvane::Modbus {
 namespace {
 
 constexpr std::array kClasses{
@@ -29,4 +29,6 @@ const ModiconClassInfo &modiconClassInfo(ModiconClass modiconClass)
     return kClasses[static_cast<std::size_t>(modiconClass)];
 }
 
-} // namespace Corvane
+std::span<const ModiconClassInfo> modiconClasses() { return kClasses; }
+
+} // namespace Corvane::Modbus

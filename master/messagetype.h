@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// The message types of a PLC message, as the message type box spells them.
+// Every rule compares the whole text exactly, leading space included.
+namespace Corvane::Master {
+
+inline constexpr std::string_view kReadMessageType = " Read";
+inline constexpr std::string_view kWriteMessageType = " Write";
+
+enum class MessageType { Read, Write, Other };
+
+// " Read" -> Read, " Write" -> Write, "Read" -> Other.
+MessageType messageTypeOf(std::string_view text);
+
+// {" Read", " Write"}, in the order the box lists them.
+std::span<const std::string_view> messageTypeTexts();
+
+} // namespace Corvane::Master
