@@ -56,22 +56,10 @@ TableCommands commandsFor(Modbus::ModiconClass table, CommandDirection direction
 
 std::span<const std::string_view> commandTexts(MessageType type)
 {
-    switch (type) {
-    case MessageType::Read:
-        return kReadCommands;
-    case MessageType::Write:
-        return kWriteCommands;
-    case MessageType::Other:
-        break;
-    }
-    return {};
+    return listOf(type, kReadCommands, kWriteCommands);
 }
 
-std::string_view defaultCommand(MessageType type)
-{
-    const auto texts = commandTexts(type);
-    return texts.empty() ? std::string_view{} : texts.front();
-}
+std::string_view defaultCommand(MessageType type) { return firstOf(commandTexts(type)); }
 
 bool isStandardCommand(std::string_view command)
 {

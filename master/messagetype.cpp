@@ -20,4 +20,23 @@ MessageType messageTypeOf(std::string_view text)
 
 std::span<const std::string_view> messageTypeTexts() { return kMessageTypes; }
 
+std::span<const std::string_view> listOf(MessageType type, std::span<const std::string_view> read,
+                                         std::span<const std::string_view> write)
+{
+    switch (type) {
+    case MessageType::Read:
+        return read;
+    case MessageType::Write:
+        return write;
+    case MessageType::Other:
+        break;
+    }
+    return {};
+}
+
+std::string_view firstOf(std::span<const std::string_view> list)
+{
+    return list.empty() ? std::string_view{} : list.front();
+}
+
 } // namespace Corvane::Master

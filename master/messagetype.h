@@ -18,4 +18,13 @@ MessageType messageTypeOf(std::string_view text);
 // {" Read", " Write"}, in the order the box lists them.
 std::span<const std::string_view> messageTypeTexts();
 
+// The list of a message type: `read` for Read, `write` for Write, none for Other.
+// (Write, readCommands, writeCommands) -> writeCommands
+std::span<const std::string_view> listOf(MessageType type, std::span<const std::string_view> read,
+                                         std::span<const std::string_view> write);
+
+// The first entry of a list, which the box shows after it is refilled; empty
+// for an empty list.
+std::string_view firstOf(std::span<const std::string_view> list);
+
 } // namespace Corvane::Master

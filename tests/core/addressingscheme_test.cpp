@@ -1,0 +1,92 @@
+#include "app/rules/captions.h"
+#include "core/wording.h"
+#include "master/addressingscheme.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace Corvane::Master;
+
+TEST(SchemeNames, AreReadExactlyAsTheUserWritesThem)
+{
+    EXPECT_EQ(formatNamed("NXYY:Z"), AddressFormat::XYY);
+    EXPECT_EQ(formatNamed("NXYZ:Z"), AddressFormat::XYZ);
+    EXPECT_EQ(formatNamed("NYXZ:Z"), AddressFormat::YXZ);
+    EXPECT_FALSE(formatNamed("nxyz:z"));
+    EXPECT_FALSE(formatNamed("PLC-3")); // a scheme, but not a PLC-5 format
+    EXPECT_FALSE(formatNamed(" NXYY:Z"));
+    EXPECT_EQ(plcTypeNamed("5"), PlcType::Plc5);
+    EXPECT_EQ(plcTypeNamed("3"), PlcType::Plc3);
+    EXPECT_FALSE(plcTypeNamed("PLC-3"));
+    EXPECT_FALSE(plcTypeNamed("05"));
+    EXPECT_EQ(formatNameList(), "NXYY:Z, NXYZ:Z or NYXZ:Z");
+    EXPECT_EQ(plcNumberList(), "5 or 3");
+}
+
+TEST(SchemeRows, Plc3IsOneSchemeWhateverTheHiddenFormat)
+{
+    for (AddressFormat format : {AddressFormat::XYY, AddressFormat::XYZ, AddressFormat::YXZ})
+        EXPECT_EQ(schemeName({PlcType::Plc3, format}), "PLC-3");
+    EXPECT_EQ(schemeName({PlcType::Plc5, AddressFormat::YXZ}), "NYXZ:Z");
+    ASSERT_EQ(addressingSchemes().size(), schemeRows().size());
+    for (std::size_t i = 0; i < schemeRows().size(); ++i)
+        EXPECT_EQ(addressingSchemes()[i], schemeRows()[i].scheme);
+}
+
+TEST(SchemeRows, TheHintsAnnounceTheRangesTheChecksApply)
+{
+    // "(1-99)" beside the slave address must be the range the check accepts.
+    for (const SchemeRow &row : schemeRows()) {
+        const auto slaves = checkedRange(row, Checked::Slave);
+        ASSERT_TRUE(slaves) << row.name;
+        EXPECT_EQ(row.slaveHintWrite,
+                  "(" + std::to_string(slaves->low) + "-" + std::to_string(slaves->high) + ")")
+            << row.name;
+        if (const auto registers = checkedRange(row, Checked::Register)) {
+            EXPECT_EQ(row.registerHint, "(" + std::to_string(registers->low) + "-" +
+                                            std::to_string(registers->high) + ")")
+                << row.name;
+        }
+    }
+}
+
+struct ListCase {
+    const char *name;
+    std::vector<std::string> words;
+    const char *join;
+    const char *sentence;
+};
+
+class JoinedLists : public testing::TestWithParam<ListCase> {};
+
+TEST_P(JoinedLists, ReadAsASentence)
+{
+    EXPECT_EQ(Corvane::Text::joinedList(GetParam().words, GetParam().join), GetParam().sentence);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, JoinedLists,
+    testing::Values(ListCase{"None", {}, "or", ""}, ListCase{"One", {"5"}, "or", "5"},
+                    ListCase{"Two", {"01", "15"}, "and", "01 and 15"},
+                    ListCase{"Four", {"1", "3", "4", "8"}, "or", "1, 3, 4 or 8"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Captions, NameTheApplicationAndItsVersionOnce)
+{
+    using namespace Corvane::Subs;
+    const std::string caption = mainWindowCaption();
+    EXPECT_EQ(caption, "Allan-Bradley / Modicon Corvane" + std::string(53, ' ') + "Ver 1.3");
+    EXPECT_EQ(kTitleBoxText, "Allan-Bradley / Modicon\r\nCorvane\r\n");
+    EXPECT_EQ(aboutCaption(), "About Corvane");
+    EXPECT_EQ(aboutVersionLine(), "Version 1.3");
+    EXPECT_EQ(aboutDescription(),
+              "App Description\r\n\r\nThe Allan-Bradley / Modicon Corvane is designed to help "
+              "users setup the mapping of Modbus registers / coils to Allan-Bradley Data files "
+              "for both Master and Slave applications");
+}
+
+} // namespace

@@ -1,0 +1,238 @@
+#include "app/rules/controltable.h"
+#include "app/rules/mappingevents.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace Corvane::Subs;
+namespace Events = Corvane::MappingForm;
+using testing::ElementsAre;
+
+// A window without widgets: it keeps each control's text, visibility and
+// selection as the control table starts them, and logs every change the
+// handlers make, so that the order of the steps can be checked.
+class FakeForm : public Form {
+public:
+    FakeForm()
+    {
+        for (const ControlSpec &item : mainWindowControls()) {
+            m_texts[indexOf(item.id)] = std::string(item.text);
+            m_visible[indexOf(item.id)] = item.visible;
+            m_selected[indexOf(item.id)] = item.checked;
+        }
+    }
+
+    std::string text(Control control) const override { return m_texts[indexOf(control)]; }
+    bool isSelected(Control option) const override { return m_selected[indexOf(option)]; }
+    void setText(Control control, std::string_view text) override
+    {
+        m_texts[indexOf(control)] = std::string(text);
+        log(control, "text", text);
+    }
+    void setVisible(Control control, bool visible) override
+    {
+        m_visible[indexOf(control)] = visible;
+        log(control, visible ? "show" : "hide", "");
+    }
+    void setSelected(Control option) override
+    {
+        const auto parent = controlSpec(option).parent;
+        for (const ControlSpec &item : mainWindowControls()) {
+            if (item.kind == ControlKind::RadioButton && item.parent == parent)
+                m_selected[indexOf(item.id)] = item.id == option;
+        }
+        log(option, "select", "");
+    }
+    void refillList(Control list, std::string_view shown,
+                    std::span<const std::string_view> entries) override
+    {
+        m_texts[indexOf(list)] = std::string(shown);
+        m_entries[indexOf(list)].assign(entries.begin(), entries.end());
+        log(list, "refill", shown);
+    }
+    void setTop(Control control, int twips) override { log(control, "top", std::to_string(twips)); }
+    void setHeight(Control control, int twips) override
+    {
+        log(control, "height", std::to_string(twips));
+    }
+    void setWindowHeight(int twips) override { m_log.push_back("window " + std::to_string(twips)); }
+    void setCaption(std::string_view caption) override
+    {
+        m_log.push_back("caption " + std::string(caption));
+    }
+    void loadAbout() override { m_log.push_back("about"); }
+    void showErrorBox(Corvane::Errors::ErrorCode code) override
+    {
+        m_log.push_back("box " + std::to_string(code));
+    }
+
+    // What the user does: types a text, or selects a round mark.
+    void type(Control control, std::string text) { m_texts[indexOf(control)] = std::move(text); }
+    void choose(Control option) { setSelected(option), m_log.clear(); }
+
+    bool visible(Control control) const { return m_visible[indexOf(control)]; }
+    const std::vector<std::string_view> &entries(Control list) const
+    {
+        return m_entries[indexOf(list)];
+    }
+    std::vector<std::string> takeLog() { return std::exchange(m_log, {}); }
+
+private:
+    void log(Control control, std::string_view what, std::string_view value)
+    {
+        std::string line = std::string(controlSpec(control).name) + " " + std::string(what);
+        if (!value.empty())
+            line += " " + std::string(value);
+        m_log.push_back(line);
+    }
+
+    std::array<std::string, kControlCount> m_texts;
+    std::array<bool, kControlCount> m_visible{};
+    std::array<bool, kControlCount> m_selected{};
+    std::array<std::vector<std::string_view>, kControlCount> m_entries;
+    std::vector<std::string> m_log;
+};
+
+// The error box comes first, while the old answers still show; the outputs
+// are blanked after it, always in the same order.
+TEST(TranslateEvents, ARefusedSlaveTranslationShowsTheBoxThenBlanksTheFourOutputs)
+{
+    FakeForm form;
+    form.type(Control::DataFileTxt, "B3/20");
+    form.type(Control::StartRegTxt, "1");
+    form.type(Control::NumRegTxt, "16");
+    Events::TransSlaveCmd_Click(form);
+    EXPECT_THAT(form.takeLog(), ElementsAre("box 10", "ModStartTxt text", "ModEndTxt text",
+                                            "FileTxt text", "WordTxt text"));
+}
+
+TEST(TranslateEvents, AnAnsweredSlaveTranslationWritesStartEndFileWord)
+{
+    FakeForm form;
+    form.type(Control::DataFileTxt, "N7:4/5");
+    form.type(Control::StartRegTxt, "6");
+    form.type(Control::NumRegTxt, "10");
+    Events::TransSlaveCmd_Click(form);
+    EXPECT_THAT(form.takeLog(), ElementsAre("ModStartTxt text 1", "ModEndTxt text 15",
+                                            "FileTxt text 7", "WordTxt text 4"));
+}
+
+TEST(TranslateEvents, TheMasterTranslationReadsTheSelectionsAndTheBoxes)
+{
+    FakeForm form;
+    form.choose(Control::XYZOpt);
+    form.type(Control::ModCmdLst, " 03 - Read Holding Registers  (4X)");
+    form.type(Control::RegTxt, "1234");
+    form.type(Control::SlaveAddrTxt, "5");
+    Events::TransMasterCmd_Click(form);
+    EXPECT_THAT(form.takeLog(), ElementsAre("DTATxt text N451:234"));
+
+    form.type(Control::SlaveAddrTxt, "10");
+    Events::TransMasterCmd_Click(form);
+    EXPECT_THAT(form.takeLog(), ElementsAre("box 3", "DTATxt text"));
+}
+
+TEST(StartUp, LoadsCaptionAboutGroupsListAndHeightInOrder)
+{
+    FakeForm form;
+    Events::Form_Load(form);
+    const auto log = form.takeLog();
+    ASSERT_EQ(log.size(), 9u);
+    EXPECT_EQ(log[0], "caption Allan-Bradley / Modicon Corvane" + std::string(53, ' ') + "Ver 1.3");
+    EXPECT_THAT(std::vector<std::string>(log.begin() + 1, log.end()),
+                ElementsAre("about", "MasterFrm show", "SlaveFrm hide", "MasterOpt select",
+                            "XYYOpt select", "PLC5Opt select",
+                            "ModCmdLst refill  01 - Read Coil Status  (0X)", "window 9930"));
+    EXPECT_EQ(form.entries(Control::ModCmdLst).size(), 4u);
+}
+
+struct MessageTypePick {
+    const char *name;
+    std::string messageType;
+    std::string command;
+    std::string shownCommand;
+    bool subfunctionShown;
+    std::string shownSubfunction;
+    std::string registerCaption;
+};
+
+class MessageTypePicks : public testing::TestWithParam<MessageTypePick> {};
+
+TEST_P(MessageTypePicks, RebuildTheCommandAndSubfunctionBoxes)
+{
+    const MessageTypePick &row = GetParam();
+    FakeForm form;
+    form.type(Control::MesTypeLst, row.messageType);
+    form.type(Control::ModCmdLst, row.command);
+    Events::MesTypeLst_Click(form);
+    EXPECT_EQ(form.text(Control::ModCmdLst), row.shownCommand);
+    EXPECT_EQ(form.visible(Control::DiagSubLbl), row.subfunctionShown);
+    EXPECT_EQ(form.visible(Control::DiagSubLst), row.subfunctionShown);
+    EXPECT_EQ(form.text(Control::DiagSubLst), row.shownSubfunction);
+    EXPECT_EQ(form.text(Control::RegLbl), row.registerCaption);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Picks, MessageTypePicks,
+    testing::Values(MessageTypePick{"WriteResetsTheCommand", " Write",
+                                    " 03 - Read Holding Registers  (4X)",
+                                    " 05 - Force Single Coil  (0X)", false,
+                                    " 01 - Restart Communications", "Start Coil"},
+                    MessageTypePick{"DiagnosticsSurvivesAndShowsSubfunctions", " Read",
+                                    " 08 - Diagnostics", " 08 - Diagnostics", true,
+                                    " 00 - Return Data Query", "Start Register"},
+                    MessageTypePick{"DiagnosticsWithoutItsSpaceIsReplaced", " Write",
+                                    "08 - Diagnostics", " 05 - Force Single Coil  (0X)", false,
+                                    " 01 - Restart Communications", "Start Coil"},
+                    // Neither " Read" nor " Write": the boxes stay as they were, and the
+                    // start-up caption keeps its leading space.
+                    MessageTypePick{"TypedMessageTypeChangesNothing", "Write", "x", "x", false,
+                                    " 00 - Return Data Query", " Start Coil"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CommandEvents, APickedStandardCommandHidesTheSubfunctionsButNeverShowsThem)
+{
+    FakeForm form;
+    form.type(Control::ModCmdLst, " 08 - Diagnostics");
+    Events::MesTypeLst_Click(form);
+    ASSERT_TRUE(form.visible(Control::DiagSubLst));
+    form.type(Control::ModCmdLst, " 08 - Diagnostics");
+    Events::ModCmdLst_Click(form);
+    EXPECT_TRUE(form.visible(Control::DiagSubLst));
+    form.type(Control::ModCmdLst, " 16 - Pre-set Multiple Registers  (4X)");
+    Events::ModCmdLst_Click(form);
+    EXPECT_FALSE(form.visible(Control::DiagSubLst));
+    EXPECT_EQ(form.text(Control::RegLbl), "Start Register");
+}
+
+TEST(PlcTypeEvents, Plc3HidesTheFormatControlsMovesTheRowsAndRefreshesThePrompts)
+{
+    FakeForm form;
+    Events::Form_Load(form);
+    form.type(Control::MesTypeLst, " Write");
+    form.choose(Control::PLC3Opt);
+    Events::PLC3Opt_Click(form);
+    const auto log = form.takeLog();
+    EXPECT_EQ(log.front(), "AddrFrmtLbl hide");
+    EXPECT_THAT(log, testing::Contains("AddrCmdLbl top 240"));
+    EXPECT_THAT(log, testing::Contains("window 8850"));
+    EXPECT_EQ(form.text(Control::SlaveValLbl), "(0-255)");
+    EXPECT_EQ(form.text(Control::RegLbl), "Start Coil");
+}
+
+TEST(ModeEvents, SlaveLaysOutFrame1ThenTheWindow)
+{
+    FakeForm form;
+    form.choose(Control::SlaveOpt);
+    Events::SlaveOpt_Click(form);
+    EXPECT_THAT(form.takeLog(), ElementsAre("MasterFrm hide", "SlaveFrm show", "Frame1 height 6255",
+                                            "window 8370"));
+}
+
+} // namespace

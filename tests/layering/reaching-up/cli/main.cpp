@@ -1,0 +1,3 @@
+// The command line may use neither Qt nor the window.
+#include "app/mapping.h"
+#include <QString>

@@ -1,0 +1,3 @@
+// A lower layer that reaches up into the window rules: the check must refuse it.
+#include "slave/parser.h"
+#include "app/rules/prompts.h"
