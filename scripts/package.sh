@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
+#
+# Builds the Debian package and checks it: lintian must report neither an
+# error nor a warning, and the package must carry its copyright file.
+#
+#   scripts/package.sh             configures and builds build-pkg/ first
+#   scripts/package.sh build       packages an existing build directory
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+build="${1:-build-pkg}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr
+fi
+cmake --build "$build" -j "$(nproc)"
+(cd "$build" && cpack -G DEB >/dev/null)
+package="$(ls -t "$build"/corvane_*_amd64.deb | head -n 1)"
+echo "Package: $package"
+
+if ! dpkg-deb -c "$package" | grep -q ' ./usr/share/doc/corvane/copyright$'; then
+    echo "FAIL: $package carries no /usr/share/doc/corvane/copyright" >&2
+    exit 1
+fi
+lintian --fail-on error,warning "$package"
+echo "lintian: no error, no warning"
