@@ -1,0 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
+
+# Debian's nlohmann-json headers for the MinGW-w64 cross build.
+include(${CMAKE_CURRENT_LIST_DIR}/header-only.cmake)
+corvaneHeaderOnly(nlohmann_json::nlohmann_json nlohmann)
