@@ -34,6 +34,11 @@ if [ ! -f "$ready" ]; then
     # prefix is complete once the server has gone.
     wineserver="$(dirname "$wine")/wineserver"
     [ -x "$wineserver" ] || wineserver=wineserver
+    # A prefix without the mark was left half made by a run that was stopped.
+    if [ -d "$prefix/drive_c" ] || [ -d "$prefix/dosdevices" ]; then
+        "$wineserver" -k 2>/dev/null || true
+        rm -rf "$prefix"
+    fi
     if ! { "$wine" wineboot -i && "$wineserver" -w; } >"$prefix.log" 2>&1 9>&- ||
         [ ! -f "$prefix/system.reg" ]; then
         echo "wine-emulator.sh: wineboot failed to make $prefix; see $prefix.log" >&2
