@@ -10,6 +10,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev
     fonts-liberation librsvg2-bin desktop-file-utils appstream
     xvfb xauth x11-utils
+    g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()
