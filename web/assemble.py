@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
+"""Inlines the page's pieces into one self-contained corvane.html.
+
+The WebAssembly module travels as base64 in a data block that the page decodes
+itself, so the page makes no request at all; the Content-Security-Policy
+allows exactly the inline script and style it carries (by their SHA-256
+hashes), images from data: URIs, and the compilation of WebAssembly.
+"""
+import argparse
+import base64
+import hashlib
+import sys
+from pathlib import Path
+
+
+def data_uri(path: Path) -> str:
+    kinds = {'.svg': 'image/svg+xml', '.png': 'image/png'}
+    kind = kinds[path.suffix.lower()]
+    return f'data:{kind};base64,' + base64.b64encode(path.read_bytes()).decode('ascii')
+
+
+def source_hash(text: str) -> str:
+    digest = hashlib.sha256(text.encode('utf-8')).digest()
+    return "'sha256-" + base64.b64encode(digest).decode('ascii') + "'"
+
+
+def check_inline(name: str, text: str, closing: str) -> None:
+    # Either would end or confuse the element early in the HTML parser.
+    lowered = text.lower()
+    for bad in (closing, '<!--'):
+        if bad in lowered:
+            sys.exit(f'assemble: {name} holds "{bad}", which cannot be inlined')
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument('--template', type=Path, required=True)
+    parser.add_argument('--style', type=Path, required=True)
+    parser.add_argument('--script', type=Path, action='append', required=True,
+                        help='scripts joined in order into the one inline script')
+    parser.add_argument('--wasm', type=Path, required=True)
+    parser.add_argument('--logo', type=Path, required=True)
+    parser.add_argument('--icon', type=Path, required=True)
+    parser.add_argument('--max-bytes', type=int, default=300 * 1024)
+    parser.add_argument('--output', type=Path, required=True)
+    args = parser.parse_args()
+
+    script = '\n'.join(path.read_text(encoding='utf-8') for path in args.script)
+    style = args.style.read_text(encoding='utf-8')
+    check_inline('the script', script, '</script')
+    check_inline('the style', style, '</style')
+
+    csp = '; '.join([
+        "default-src 'none'",
+        f"script-src {source_hash(script)} 'wasm-unsafe-eval'",
+        f"style-src {source_hash(style)}",
+        'img-src data:',
+        "connect-src 'none'",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ])
+    pieces = {
+        '@CSP@': csp,
+        '@ICON@': data_uri(args.icon),
+        '@LOGO@': data_uri(args.logo),
+        '@WASM@': base64.b64encode(args.wasm.read_bytes()).decode('ascii'),
+        '@STYLE@': style,
+        '@SCRIPT@': script,
+    }
+    page = args.template.read_text(encoding='utf-8')
+    # One pass, so that no piece is searched for the placeholders of another.
+    out = []
+    rest = page
+    while True:
+        found = [(rest.find(key), key) for key in pieces if rest.find(key) >= 0]
+        if not found:
+            out.append(rest)
+            break
+        position, key = min(found)
+        out.append(rest[:position])
+        out.append(pieces[key])
+        rest = rest[position + len(key):]
+    html = ''.join(out)
+
+    size = len(html.encode('utf-8'))
+    if size > args.max_bytes:
+        sys.exit(f'assemble: corvane.html is {size} bytes, more than {args.max_bytes}')
+    args.output.write_text(html, encoding='utf-8')
+    print(f'corvane.html: {size} bytes')
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
