@@ -37,6 +37,18 @@
         return text.replace(/\r\n/g, '\n');
     }
 
+    // Shows a caption exactly, blanks included, while the blanks at its ends
+    // stay out of the accessible name: " Start Coil" is read as "Start Coil".
+    function setCaption(node, text) {
+        const [, lead, words, trail] = /^(\s*)([\s\S]*?)(\s*)$/.exec(text);
+        const blank = (spaces) => {
+            const span = element('span', '', {'aria-hidden': 'true'});
+            span.textContent = spaces;
+            return span;
+        };
+        node.replaceChildren(...[lead && blank(lead), words, trail && blank(trail)].filter(Boolean));
+    }
+
     function place(node, rect) {
         node.style.left = rect.x + 'px';
         node.style.top = rect.y + 'px';
@@ -436,7 +448,7 @@
                 break;
             case 'button':
                 outer = element('button', 'control', {type: 'button'});
-                outer.textContent = row.text;
+                setCaption(outer, row.text);
                 outer.addEventListener('click', () => this.click(row.name));
                 break;
             case 'frame':
@@ -447,13 +459,13 @@
                 break;
             case 'heading':
                 outer = element('div', 'control label heading', {role: 'heading', 'aria-level': '2'});
-                outer.textContent = row.text;
+                setCaption(outer, row.text);
                 break;
             case 'output':
                 outer = element('output', 'control output', {'aria-live': 'polite', 'aria-atomic': 'true'});
                 if (row.namedBy)
                     outer.setAttribute('aria-labelledby', row.namedBy);
-                outer.textContent = row.text;
+                setCaption(outer, row.text);
                 break;
             case 'textField':
                 outer = element('input', 'control field', {type: 'text', autocomplete: 'off', spellcheck: 'false'});
@@ -484,7 +496,7 @@
                 break;
             default:
                 outer = element('div', 'control label');
-                outer.textContent = row.text;
+                setCaption(outer, row.text);
                 break;
             }
             inner = inner || outer;
@@ -581,7 +593,7 @@
             if (node instanceof HTMLInputElement)
                 node.value = text;
             else
-                node.textContent = text;
+                setCaption(node, text);
         }
 
         // While the error box is open, the handler's later changes wait for

@@ -144,6 +144,10 @@ class PageTest(unittest.TestCase):
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()
 
+    def shift_tab(self):
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(
+            Keys.SHIFT).perform()
+
     def focused(self):
         return self.driver.execute_script('return document.activeElement.id')
 

@@ -105,8 +105,8 @@ class ErrorBoxTest(PageTest):
         self.assertEqual(dialog.accessible_name, ERROR_TITLE)
         self.assertEqual(dialog.get_attribute('role'), 'alertdialog')
         self.assertEqual(self.focused(), 'error-box-ok')
-        for keys in ([Keys.TAB], [Keys.SHIFT, Keys.TAB], [Keys.TAB]):
-            self.keys(*keys)
+        for move in (lambda: self.keys(Keys.TAB), self.shift_tab, lambda: self.keys(Keys.TAB)):
+            move()
             self.assertEqual(self.focused(), 'error-box-ok')
 
     def test_escape_closes_the_box_like_ok(self):
