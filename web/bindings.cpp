@@ -2,13 +2,10 @@
 // SPDX-License-Identifier: MIT
 //
 // What the page takes from the core: the control tables it draws the windows
-// from, the window's handlers run against the page's form, and the two
-// translations as plain functions for scripts and tests.
+// from, the window's handlers run against the page's form, and the error box
+// texts. The translations for scripts are plain exports (exports.h).
 #include "app/rules/controltable.h"
 #include "errors/errormessages.h"
-#include "master/decode.h"
-#include "master/mastertranslation.h"
-#include "slave/slavetranslation.h"
 #include "web/provisional/handlers.h"
 #include "web/webform.h"
 
@@ -153,6 +150,17 @@ val aboutWindow()
     return about;
 }
 
+// The title and the text of the error box for a code.
+// 11 -> {title: "An Error has Occured!",
+//        message: "Invalid Modbus Register/Coil\r\nA Modbus Register/Coil is out of Range"}
+val errorBox(int code)
+{
+    val box = val::object();
+    box.set("title", text(kErrorBoxTitle));
+    box.set("message", errorText(static_cast<std::int16_t>(code)));
+    return box;
+}
+
 // Runs one handler of the main window against the page's form; false for a
 // name that is no handler.
 bool runHandler(const std::string &name, val page)
@@ -165,74 +173,6 @@ bool runHandler(const std::string &name, val page)
     return true;
 }
 
-val refusal(const ErrorState &error)
-{
-    val result = val::object();
-    result.set("ok", false);
-    result.set("code", error.code);
-    result.set("title", text(kErrorBoxTitle));
-    result.set("message", errorText(error.code));
-    return result;
-}
-
-// The slave translation of three field texts, shaped as corvane-cli's JSON.
-// ("N7:4/5", "6", "10") -> {ok: true, file: 7, word: 4, modicon_start: 1, modicon_end: 15}
-val translateSlave(const std::string &address, const std::string &start, const std::string &count)
-{
-    const Slave::SlaveAnswer answer = Slave::TranslateSlave({address, start, count});
-    if (!answer.ok())
-        return refusal(answer.error);
-    val result = val::object();
-    result.set("ok", true);
-    result.set("file", answer.fileValue);
-    result.set("word", answer.wordValue);
-    result.set("modicon_start", answer.modiconStartValue);
-    result.set("modicon_end", answer.modiconEndValue);
-    return result;
-}
-
-std::string field(const val &request, const char *name)
-{
-    const val value = request[name];
-    return value.isString() ? value.as<std::string>() : std::string();
-}
-
-// The master translation of a request written as the window shows it:
-// {plc: "5", format: "NXYZ:Z", message_type: " Read",
-//  command: " 03 - Read Holding Registers  (4X)", subfunction: "...",
-//  register: "1234", slave: "5"} -> {ok: true, address: "N451:234"}.
-// A plc other than "3" is PLC-5; an unknown format is NXYY:Z.
-val translateMaster(const val &request)
-{
-    const std::string plc = field(request, "plc");
-    const std::string format = field(request, "format");
-    const std::string messageType = field(request, "message_type");
-    const std::string command = field(request, "command");
-    const std::string subfunction = field(request, "subfunction");
-    const std::string registerText = field(request, "register");
-    const std::string slaveAddress = field(request, "slave");
-
-    Master::MasterWindowState state;
-    state.plc = plc == "3" ? Master::PlcType::Plc3 : Master::PlcType::Plc5;
-    for (const Master::AddressingScheme &scheme : Master::addressingSchemes()) {
-        if (scheme.plc == Master::PlcType::Plc5 && Master::schemeName(scheme) == format)
-            state.format = scheme.format;
-    }
-    state.messageType = messageType;
-    state.command = command;
-    state.subfunction = subfunction;
-    state.registerText = registerText;
-    state.slaveAddressText = slaveAddress;
-
-    const Master::MasterAnswer answer = Master::TranslateMaster(state);
-    if (!answer.ok())
-        return refusal(answer.error);
-    val result = val::object();
-    result.set("ok", true);
-    result.set("address", answer.address);
-    return result;
-}
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(corvane)
@@ -240,8 +180,7 @@ EMSCRIPTEN_BINDINGS(corvane)
     emscripten::function("mainWindow", &mainWindow);
     emscripten::function("aboutWindow", &aboutWindow);
     emscripten::function("runHandler", &runHandler);
-    emscripten::function("translateSlave", &translateSlave);
-    emscripten::function("translateMaster", &translateMaster);
+    emscripten::function("errorBox", &errorBox);
 }
 
 } // namespace Corvane::Web

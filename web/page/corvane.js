@@ -675,6 +675,96 @@
         return win;
     }
 
+    // The translations for scripts. The field texts go into the module's
+    // input buffer as UTF-8 and the answer comes back as plain numbers in its
+    // memory (web/exports.h), so that a call builds no object on the way.
+    function translations(core) {
+        const encoder = new TextEncoder();
+        const decoder = new TextDecoder();
+        const answer = core._corvane_answer();
+        const boxes = new Map();
+        let heap = null;
+        let cursor = 0;
+
+        const textOf = (value) => (typeof value === 'string' ? value
+            : value === undefined || value === null ? '' : String(value));
+
+        // Room for `units` UTF-16 code units, at most 3 bytes each.
+        function begin(units) {
+            cursor = core._corvane_input(3 * units);
+            // Taken after the call, which may have grown the memory.
+            heap = core.HEAPU8;
+        }
+
+        // Writes one text at the cursor and returns its length in bytes.
+        function put(text) {
+            const start = cursor;
+            for (let i = 0; i < text.length; ++i) {
+                const unit = text.charCodeAt(i);
+                if (unit >= 0x80) {
+                    cursor += encoder.encodeInto(text.slice(i), heap.subarray(cursor)).written;
+                    break;
+                }
+                heap[cursor++] = unit;
+            }
+            return cursor - start;
+        }
+
+        function refusal(code) {
+            if (!boxes.has(code))
+                boxes.set(code, core.errorBox(code));
+            const box = boxes.get(code);
+            return {ok: false, code, title: box.title, message: box.message};
+        }
+
+        function read(slave) {
+            const words = core.HEAP32;
+            const at = answer >> 2;
+            if (!words[at])
+                return refusal(words[at + 1]);
+            if (slave) {
+                return {ok: true, file: words[at + 2], word: words[at + 3],
+                    modicon_start: words[at + 4], modicon_end: words[at + 5]};
+            }
+            const bytes = core.HEAPU8.subarray(answer + 28, answer + 28 + words[at + 6]);
+            let address = '';
+            for (const byte of bytes) {
+                if (byte >= 0x80)
+                    return {ok: true, address: decoder.decode(bytes)};
+                address += String.fromCharCode(byte);
+            }
+            return {ok: true, address};
+        }
+
+        return {
+            // translateSlave("N7:4/5", "6", "10")
+            //   -> {ok: true, file: 7, word: 4, modicon_start: 1, modicon_end: 15}
+            slave(address, start, count) {
+                address = textOf(address);
+                start = textOf(start);
+                count = textOf(count);
+                begin(address.length + start.length + count.length);
+                const a = put(address);
+                const s = put(start);
+                const c = put(count);
+                core._corvane_translate_slave(a, s, c);
+                return read(true);
+            },
+            // translateMaster({plc: "5", format: "NXYZ:Z", message_type: " Read",
+            //   command: " 03 - Read Holding Registers  (4X)", subfunction: "",
+            //   register: "1234", slave: "5"}) -> {ok: true, address: "N451:234"};
+            // a field not given is the empty text.
+            master(request) {
+                const texts = [request.plc, request.format, request.message_type, request.command,
+                    request.subfunction, request.register, request.slave].map(textOf);
+                begin(texts.reduce((sum, text) => sum + text.length, 0));
+                const lengths = texts.map(put);
+                core._corvane_translate_master(...lengths);
+                return read(false);
+            },
+        };
+    }
+
     function decodeBase64(text) {
         const binary = atob(text.trim());
         const bytes = new Uint8Array(binary.length);
@@ -707,7 +797,8 @@
         translateMaster: null,
     };
     ready.then((core) => {
-        window.corvane.translateSlave = (address, start, count) => core.translateSlave(address, start, count);
-        window.corvane.translateMaster = (request) => core.translateMaster(request);
+        const translate = translations(core);
+        window.corvane.translateSlave = translate.slave;
+        window.corvane.translateMaster = translate.master;
     });
 })();

@@ -131,6 +131,17 @@ def reference_answers(batch):
     return [json.loads(line) for line in run.stdout.decode('utf-8').splitlines()]
 
 
+def answer_fields(answer, mode):
+    """The fields of a reference answer that the page gives."""
+    if not answer['ok']:
+        keys = ('ok', 'code', 'title', 'message')
+    elif mode == 'slave':
+        keys = ('ok', 'file', 'word', 'modicon_start', 'modicon_end')
+    else:
+        keys = ('ok', 'address')
+    return {key: answer[key] for key in keys}
+
+
 @unittest.skipUnless(CLI, 'CORVANE_CLI names no corvane-cli to compare with')
 class DifferentialTest(unittest.TestCase):
     @classmethod
@@ -154,11 +165,8 @@ class DifferentialTest(unittest.TestCase):
         expected = reference_answers(batch)
         self.assertEqual(len(expected), len(batch))
         actual = self.page_answers(batch)
-        mismatches = []
-        for request, want, got in zip(batch, expected, actual):
-            # Every field the page gives must be the reference's.
-            if any(want.get(key) != value for key, value in got.items()):
-                mismatches.append((request, want, got))
+        mismatches = [(request, want, got) for request, want, got in zip(batch, expected, actual)
+                      if got != answer_fields(want, request['mode'])]
         self.assertEqual(mismatches[:5], [], f'{len(mismatches)} of {len(batch)} differ')
         # The seeds reach both outcomes on both sides.
         outcomes = {(r['mode'], a['ok']) for r, a in zip(batch, expected)}
