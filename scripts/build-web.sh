@@ -6,7 +6,9 @@
 #   scripts/build-web.sh          build the page
 #   scripts/build-web.sh --test   also build corvane-cli natively (the
 #                                 reference of the differential test) and run
-#                                 the browser tests in headless Chromium
+#                                 the browser tests in headless Chromium;
+#                                 CORVANE_CLI=path/to/corvane-cli uses one
+#                                 already built instead
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -22,17 +24,20 @@ jobs="${CORVANE_JOBS:-2}"
 # Debian's Emscripten runs its JavaScript optimizer with the system's node modules.
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
 
-cli_option=()
+cli=""
 if [ "$run_tests" -eq 1 ]; then
-    cmake -S . -B build-web-cli -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
-    cmake --build build-web-cli -j "$jobs" --target corvane-cli
-    cli_option=(-DCORVANE_CLI="$root/build-web-cli/cli/corvane-cli")
+    cli="${CORVANE_CLI:-}"
+    if [ -z "$cli" ]; then
+        cmake -S . -B build-web-cli -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
+        cmake --build build-web-cli -j "$jobs" --target corvane-cli
+        cli="$root/build-web-cli/cli/corvane-cli"
+    fi
 fi
 
 emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF \
-    "${cli_option[@]}"
+    -DCORVANE_CLI="$cli"
 cmake --build build-web -j "$jobs" --target corvane_page
 echo "Open build-web/corvane.html in a browser."
 

@@ -11,6 +11,7 @@ packages=(
     fonts-liberation librsvg2-bin desktop-file-utils appstream
     xvfb xauth x11-utils
     g++-mingw-w64-x86-64-posix wine64
+    emscripten chromium chromium-driver python3-selenium
 )
 
 missing=()

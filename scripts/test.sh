@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the full
 # build (core, window, CLI), then the core and CLI tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the web page built with
+# Emscripten and tested in headless Chromium.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -23,3 +24,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 # corvane-cli.exe for Windows: cross-built, its CLI tests run under Wine.
 scripts/build-windows.sh
+
+# The web page: built with Emscripten, tested in headless Chromium.
+CORVANE_JOBS="$jobs" CORVANE_CLI="$root/build/cli/corvane-cli" scripts/build-web.sh --test
