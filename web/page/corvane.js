@@ -285,16 +285,9 @@
 
         let whenClosed = null;
         let returnFocus = null;
-        ok.addEventListener('click', () => dialog.close());
-        // OK is the box's only control: Tab and Shift+Tab stay on it rather
-        // than leaving for the browser's own controls.
-        dialog.addEventListener('keydown', (event) => {
-            if (event.key === 'Tab') {
-                event.preventDefault();
-                ok.focus();
-            }
-        });
-        dialog.addEventListener('close', () => {
+        // Runs what waits for the box as soon as it is dismissed, in the same
+        // turn as OK or Escape: the dialog's close event would come a task later.
+        const finish = () => {
             const then = whenClosed;
             whenClosed = null;
             if (returnFocus && returnFocus.isConnected)
@@ -302,6 +295,25 @@
             returnFocus = null;
             if (then)
                 then();
+        };
+        const dismiss = () => {
+            dialog.close();
+            finish();
+        };
+        ok.addEventListener('click', dismiss);
+        // Escape works as OK; the box closes before the focus goes back.
+        dialog.addEventListener('cancel', (event) => {
+            event.preventDefault();
+            dismiss();
+        });
+        dialog.addEventListener('close', finish);
+        // OK is the box's only control: Tab and Shift+Tab stay on it rather
+        // than leaving for the browser's own controls.
+        dialog.addEventListener('keydown', (event) => {
+            if (event.key === 'Tab') {
+                event.preventDefault();
+                ok.focus();
+            }
         });
         return {
             show(titleText, lines, then) {
@@ -315,9 +327,6 @@
                 returnFocus = document.activeElement;
                 dialog.showModal();
                 ok.focus();
-            },
-            isOpen() {
-                return dialog.open;
             },
         };
     })();
@@ -781,24 +790,19 @@
 
     window.addEventListener('resize', fitToViewport);
 
-    // Scripts and tests use the same translations as the window.
+    // Scripts use the same translations as the window, once it has started.
+    window.corvane = {ready: null, translateSlave: null, translateMaster: null};
     const ready = (typeof WebAssembly === 'object'
         ? createCorvaneModule({wasmBinary: decodeBase64(document.getElementById('corvane-wasm').textContent)})
         : Promise.reject(new Error('this browser has no WebAssembly')))
         .then((core) => {
+            const translate = translations(core);
+            window.corvane.translateSlave = translate.slave;
+            window.corvane.translateMaster = translate.master;
             start(core);
             performance.mark('corvane-ready');
-            return core;
+            return true;
         });
     ready.catch((error) => fail(error && error.message ? error.message : String(error)));
-    window.corvane = {
-        ready: ready.then(() => true),
-        translateSlave: null,
-        translateMaster: null,
-    };
-    ready.then((core) => {
-        const translate = translations(core);
-        window.corvane.translateSlave = translate.slave;
-        window.corvane.translateMaster = translate.master;
-    });
+    window.corvane.ready = ready;
 })();
