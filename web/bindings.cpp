@@ -1,12 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 //
-// What the page takes from the core: the control tables it draws the windows
-// from, the window's handlers run against the page's form, and the error box
-// texts. The translations for scripts are plain exports (exports.h).
+// What the page takes from the core through embind: the control tables it
+// draws both windows from, the captions, the window's handlers run against
+// the page's form, and the texts of the error box and of the Modbus tables.
+// The translations for scripts are plain exports (exports.h).
+#include "app/rules/captions.h"
 #include "app/rules/controltable.h"
+#include "app/rules/mappingevents.h"
+#include "core/modiconclass.h"
 #include "errors/errormessages.h"
-#include "web/provisional/handlers.h"
+#include "master/commands.h"
+#include "master/messagetype.h"
+#include "web/exports.h"
+#include "web/pageevents.h"
 #include "web/webform.h"
 
 #include <corvane/version.h>
@@ -15,6 +22,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -22,12 +30,8 @@ namespace Corvane::Web {
 namespace {
 
 using emscripten::val;
-using namespace Corvane::Subs;
-
-constexpr std::string_view kAboutDescription =
-    "App Description\r\n\r\nThe Allan-Bradley / Modicon Corvane is designed to help users setup "
-    "the mapping of Modbus registers / coils to Allan-Bradley Data files for both Master and "
-    "Slave applications";
+using Subs::Control;
+using Subs::ControlKind;
 
 std::string_view kindName(ControlKind kind)
 {
@@ -44,6 +48,8 @@ std::string_view kindName(ControlKind kind)
         return "plainFrame";
     case ControlKind::Label:
         return "label";
+    case ControlKind::Paragraph:
+        return "paragraph";
     case ControlKind::Heading:
         return "heading";
     case ControlKind::OutputLabel:
@@ -60,17 +66,30 @@ std::string_view kindName(ControlKind kind)
     return "line";
 }
 
-std::string_view alignName(TextAlign align)
+std::string_view alignName(Subs::TextAlign align)
 {
     switch (align) {
-    case TextAlign::Right:
+    case Subs::TextAlign::Right:
         return "right";
-    case TextAlign::Centre:
+    case Subs::TextAlign::Centre:
         return "center";
-    case TextAlign::Left:
+    case Subs::TextAlign::Left:
         break;
     }
     return "left";
+}
+
+std::string_view artworkName(Subs::Artwork artwork)
+{
+    switch (artwork) {
+    case Subs::Artwork::Logo:
+        return "logo";
+    case Subs::Artwork::ApplicationIcon:
+        return "icon";
+    case Subs::Artwork::None:
+        break;
+    }
+    return "";
 }
 
 // 0x808080 -> "#808080"
@@ -83,9 +102,14 @@ std::string cssColour(unsigned rgb)
 
 val text(std::string_view view) { return val(std::string(view)); }
 
-val pixelRect(const TwipsRect &twips)
+val nameOrEmpty(const std::optional<Control> &control)
 {
-    const PixelRect pixels = toPixels(twips);
+    return control ? val(nameOf(*control)) : val(std::string());
+}
+
+val pixelRect(const Subs::TwipsRect &twips)
+{
+    const Subs::PixelRect pixels = Subs::toPixels(twips);
     val rect = val::object();
     rect.set("x", pixels.x);
     rect.set("y", pixels.y);
@@ -94,14 +118,14 @@ val pixelRect(const TwipsRect &twips)
     return rect;
 }
 
-val controlRows(std::span<const ControlSpec> rows)
+val controlRows(std::span<const Subs::ControlSpec> rows)
 {
     val list = val::array();
-    for (const ControlSpec &row : rows) {
+    for (const Subs::ControlSpec &row : rows) {
         val item = val::object();
         item.set("name", text(row.name));
         item.set("kind", text(kindName(row.kind)));
-        item.set("parent", text(row.parent));
+        item.set("parent", nameOrEmpty(row.parent));
         item.set("rect", pixelRect(row.rect));
         item.set("text", text(row.text));
         val font = val::object();
@@ -110,44 +134,84 @@ val controlRows(std::span<const ControlSpec> rows)
         font.set("bold", row.font.bold);
         item.set("font", font);
         item.set("align", text(alignName(row.align)));
-        item.set("namedBy", text(row.namedBy));
+        item.set("namedBy", nameOrEmpty(row.namedBy));
         item.set("toolTip", text(row.toolTip));
         item.set("visible", row.visible);
         item.set("checked", row.checked);
         item.set("accessibleName", text(row.accessibleName));
         item.set("lineColour", cssColour(row.lineColour));
+        item.set("artwork", text(artworkName(row.artwork)));
         list.call<void>("push", item);
     }
     return list;
 }
 
+val names(std::span<const Control> controls)
+{
+    val list = val::array();
+    for (Control control : controls)
+        list.call<void>("push", nameOf(control));
+    return list;
+}
+
 // The main window: its controls in creation order, the keyboard order, the
-// client width in pixels and the heading colour.
+// client width in pixels, the heading colour, the result boxes and the
+// entries that a drop-down box holds from its creation.
 val mainWindow()
 {
     val window = val::object();
-    window.set("controls", controlRows(mainWindowControls()));
-    window.set("tabOrder", toArray(tabOrder()));
-    window.set("clientWidth", twipsToPixels(kClientWidthTwips));
-    window.set("headingColour", "rgb(" + std::to_string(kHeadingRed) + ", " +
-                                    std::to_string(kHeadingGreen) + ", " +
-                                    std::to_string(kHeadingBlue) + ")");
+    window.set("controls", controlRows(Subs::mainWindowControls()));
+    window.set("tabOrder", names(Subs::tabOrder()));
+    window.set("clientWidth", Subs::twipsToPixels(Subs::kClientWidthTwips));
+    window.set("headingColour", "rgb(" + std::to_string(Subs::kHeadingRed) + ", " +
+                                    std::to_string(Subs::kHeadingGreen) + ", " +
+                                    std::to_string(Subs::kHeadingBlue) + ")");
+    val boxes = val::array();
+    for (const AnswerBox &answerBox : answerBoxes()) {
+        val box = val::object();
+        box.set("box", nameOf(answerBox.box));
+        box.set("answers", names(answerBox.answers));
+        boxes.call<void>("push", box);
+    }
+    window.set("answerBoxes", boxes);
+    // The message types are the box's entries from the start, before Form_Load.
+    val lists = val::object();
+    lists.set(nameOf(Control::MesTypeLst), toArray(Master::messageTypeTexts()));
+    window.set("listEntries", lists);
     return window;
 }
 
 // The About window as its Form_Load leaves it.
 val aboutWindow()
 {
-    const std::string title = kApplicationTitle;
     val about = val::object();
-    about.set("controls", controlRows(aboutWindowControls()));
-    about.set("client", pixelRect(kAboutClientTwips));
-    about.set("caption", "About " + title);
-    about.set("title", title);
-    about.set("version",
-              "Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
-    about.set("description", text(kAboutDescription));
+    about.set("controls", controlRows(Subs::aboutWindowControls()));
+    about.set("client", pixelRect(Subs::kAboutClientTwips));
+    about.set("caption", Subs::aboutCaption());
+    val texts = val::object();
+    texts.set(nameOf(Control::lblTitle), text(kApplicationTitle));
+    texts.set(nameOf(Control::lblVersion), Subs::aboutVersionLine());
+    texts.set(nameOf(Control::lblDescription), Subs::aboutDescription());
+    about.set("texts", texts);
     return about;
+}
+
+// Start-up of the main window, once the page has built its controls.
+void formLoad(val page)
+{
+    WebForm form(std::move(page));
+    MappingForm::Form_Load(form);
+}
+
+// A click or pick of the user on a control of the main window; false when
+// the window handles none there.
+bool userEvent(const std::string &controlName, val page)
+{
+    const auto control = mainWindowControlNamed(controlName);
+    if (!control)
+        return false;
+    WebForm form(std::move(page));
+    return runEvent(*control, form);
 }
 
 // The title and the text of the error box for a code.
@@ -156,21 +220,58 @@ val aboutWindow()
 val errorBox(int code)
 {
     val box = val::object();
-    box.set("title", text(kErrorBoxTitle));
-    box.set("message", errorText(static_cast<std::int16_t>(code)));
+    box.set("title", text(Errors::kErrorBoxTitle));
+    box.set("message", Errors::errorText(static_cast<std::int16_t>(code)));
     return box;
 }
 
-// Runs one handler of the main window against the page's form; false for a
-// name that is no handler.
-bool runHandler(const std::string &name, val page)
+val functionCodes(Modbus::ModiconClass table, Master::CommandDirection direction)
 {
-    const Handler handler = handlerNamed(name);
-    if (!handler)
-        return false;
-    WebForm form(std::move(page));
-    handler(form);
-    return true;
+    val codes = val::array();
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction))
+        codes.call<void>("push", command->functionCode);
+    return codes;
+}
+
+// The four Modicon tables in class order, as the answers' details name them:
+// [{table: "coils", reference: "0X", read_functions: [1], write_functions: [5, 15]}, ...]
+val modbusTables()
+{
+    val tables = val::array();
+    for (const Modbus::ModiconClassInfo &info : Modbus::modiconClasses()) {
+        val table = val::object();
+        table.set("table", text(info.table));
+        table.set("reference", text(info.reference));
+        table.set("read_functions",
+                  functionCodes(info.modiconClass, Master::CommandDirection::Read));
+        table.set("write_functions",
+                  functionCodes(info.modiconClass, Master::CommandDirection::Write));
+        tables.call<void>("push", table);
+    }
+    return tables;
+}
+
+// Where the fields of the flat answer stand, in bytes (exports.h).
+val answerLayout()
+{
+    val layout = val::object();
+    layout.set("ok", offsetof(FlatAnswer, ok));
+    layout.set("code", offsetof(FlatAnswer, code));
+    layout.set("file", offsetof(FlatAnswer, file));
+    layout.set("word", offsetof(FlatAnswer, word));
+    layout.set("modiconStart", offsetof(FlatAnswer, modiconStart));
+    layout.set("modiconEnd", offsetof(FlatAnswer, modiconEnd));
+    layout.set("table", offsetof(FlatAnswer, table));
+    layout.set("hasEnd", offsetof(FlatAnswer, hasEnd));
+    layout.set("startOffset", offsetof(FlatAnswer, startOffset));
+    layout.set("endOffset", offsetof(FlatAnswer, endOffset));
+    layout.set("addressLength", offsetof(FlatAnswer, addressLength));
+    layout.set("address", offsetof(FlatAnswer, address));
+    layout.set("startHex", offsetof(FlatAnswer, startHex));
+    layout.set("startReference", offsetof(FlatAnswer, startReference));
+    layout.set("endHex", offsetof(FlatAnswer, endHex));
+    layout.set("endReference", offsetof(FlatAnswer, endReference));
+    return layout;
 }
 
 } // namespace
@@ -179,8 +280,11 @@ EMSCRIPTEN_BINDINGS(corvane)
 {
     emscripten::function("mainWindow", &mainWindow);
     emscripten::function("aboutWindow", &aboutWindow);
-    emscripten::function("runHandler", &runHandler);
+    emscripten::function("formLoad", &formLoad);
+    emscripten::function("userEvent", &userEvent);
     emscripten::function("errorBox", &errorBox);
+    emscripten::function("modbusTables", &modbusTables);
+    emscripten::function("answerLayout", &answerLayout);
 }
 
 } // namespace Corvane::Web

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "web/exports.h"
 
-#include "master/decode.h"
+#include "core/protocoladdress.h"
 #include "master/mastertranslation.h"
 #include "slave/slavetranslation.h"
+#include "web/answerrange.h"
 
 #include <emscripten/emscripten.h>
 
@@ -32,10 +33,35 @@ std::array<std::string_view, N> inputTexts(const std::array<std::size_t, N> &len
     return texts;
 }
 
-void refuse(const ErrorState &error)
+template <std::size_t N> void copyText(std::string_view text, char (&into)[N])
 {
-    g_answer = FlatAnswer{};
-    g_answer.code = error.code;
+    std::copy_n(text.data(), std::min(text.size(), N - 1), into);
+}
+
+// Offsets beyond the protocol have no hex and no 6-digit form either.
+void writeNumber(std::int32_t number, Modbus::ModiconClass table, std::int32_t &offset,
+                 char (&hex)[kReferenceCapacity], char (&reference)[kReferenceCapacity])
+{
+    const Modbus::ProtocolAddress address = Modbus::protocolAddress(number, table);
+    offset = address.offset.value_or(-1);
+    copyText(address.offsetHex, hex);
+    copyText(address.reference6, reference);
+}
+
+void writeDetails(const std::optional<AnswerRange> &range)
+{
+    if (!range)
+        return;
+    g_answer.table = static_cast<std::int32_t>(range->table);
+    g_answer.modiconStart = range->start;
+    writeNumber(range->start, range->table, g_answer.startOffset, g_answer.startHex,
+                g_answer.startReference);
+    if (range->end) {
+        g_answer.hasEnd = 1;
+        g_answer.modiconEnd = *range->end;
+        writeNumber(*range->end, range->table, g_answer.endOffset, g_answer.endHex,
+                    g_answer.endReference);
+    }
 }
 
 } // namespace
@@ -61,16 +87,14 @@ EMSCRIPTEN_KEEPALIVE void corvane_translate_slave(std::size_t addressLength,
     const auto [address, start, count] =
         Web::inputTexts<3>({addressLength, startLength, countLength});
     const Slave::SlaveAnswer answer = Slave::TranslateSlave({address, start, count});
-    if (!answer.ok()) {
-        Web::refuse(answer.error);
-        return;
-    }
     g_answer = Web::FlatAnswer{};
+    g_answer.code = answer.error.code;
+    if (!answer.ok())
+        return;
     g_answer.ok = 1;
     g_answer.file = answer.fileValue;
     g_answer.word = answer.wordValue;
-    g_answer.modiconStart = answer.modiconStartValue;
-    g_answer.modiconEnd = answer.modiconEndValue;
+    Web::writeDetails(Web::slaveAnswerRange(answer));
 }
 
 EMSCRIPTEN_KEEPALIVE void corvane_translate_master(std::size_t plcLength, std::size_t formatLength,
@@ -84,11 +108,8 @@ EMSCRIPTEN_KEEPALIVE void corvane_translate_master(std::size_t plcLength, std::s
         Web::inputTexts<7>({plcLength, formatLength, messageTypeLength, commandLength,
                             subfunctionLength, registerLength, slaveLength});
     Master::MasterWindowState state;
-    state.plc = plc == "3" ? Master::PlcType::Plc3 : Master::PlcType::Plc5;
-    for (const Master::AddressingScheme &scheme : Master::addressingSchemes()) {
-        if (scheme.plc == Master::PlcType::Plc5 && Master::schemeName(scheme) == format)
-            state.format = scheme.format;
-    }
+    state.plc = Master::plcTypeNamed(plc).value_or(Master::PlcType::Plc5);
+    state.format = Master::formatNamed(format).value_or(Master::AddressFormat::XYY);
     state.messageType = messageType;
     state.command = command;
     state.subfunction = subfunction;
@@ -96,14 +117,14 @@ EMSCRIPTEN_KEEPALIVE void corvane_translate_master(std::size_t plcLength, std::s
     state.slaveAddressText = slave;
 
     const Master::MasterAnswer answer = Master::TranslateMaster(state);
-    if (!answer.ok()) {
-        Web::refuse(answer.error);
-        return;
-    }
     g_answer = Web::FlatAnswer{};
+    g_answer.code = answer.error.code;
+    if (!answer.ok())
+        return;
     g_answer.ok = 1;
-    const std::size_t length = std::min(answer.address.size(), Web::kAnswerTextCapacity);
-    std::copy_n(answer.address.data(), length, g_answer.text);
-    g_answer.textLength = static_cast<std::int32_t>(length);
+    Web::copyText(answer.address, g_answer.address);
+    g_answer.addressLength =
+        static_cast<std::int32_t>(std::min(answer.address.size(), Web::kAddressCapacity - 1));
+    Web::writeDetails(Web::masterAnswerRange(command, registerText));
 }
 }

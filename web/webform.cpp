@@ -11,43 +11,46 @@
 namespace Corvane::Web {
 
 using emscripten::val;
+using Subs::Control;
 
 WebForm::WebForm(val page) : m_page(std::move(page)) {}
 
-std::string WebForm::text(std::string_view control) const
+std::string WebForm::text(Control control) const
 {
-    return m_page.call<std::string>("text", std::string(control));
+    return m_page.call<std::string>("text", nameOf(control));
 }
 
-bool WebForm::isSelected(std::string_view control) const
+bool WebForm::isSelected(Control option) const
 {
-    return m_page.call<bool>("isSelected", std::string(control));
+    return m_page.call<bool>("isSelected", nameOf(option));
 }
 
-void WebForm::setText(std::string_view control, std::string_view text)
+void WebForm::setText(Control control, std::string_view text)
 {
-    m_page.call<void>("setText", std::string(control), std::string(text));
+    m_page.call<void>("setText", nameOf(control), std::string(text));
 }
 
-void WebForm::setVisible(std::string_view control, bool visible)
+void WebForm::setVisible(Control control, bool visible)
 {
-    m_page.call<void>("setVisible", std::string(control), visible);
+    m_page.call<void>("setVisible", nameOf(control), visible);
 }
 
-void WebForm::refillList(std::string_view control, std::string_view shown,
+void WebForm::setSelected(Control option) { m_page.call<void>("setSelected", nameOf(option)); }
+
+void WebForm::refillList(Control list, std::string_view shown,
                          std::span<const std::string_view> entries)
 {
-    m_page.call<void>("refillList", std::string(control), std::string(shown), toArray(entries));
+    m_page.call<void>("refillList", nameOf(list), std::string(shown), toArray(entries));
 }
 
-void WebForm::setTop(std::string_view control, int twips)
+void WebForm::setTop(Control control, int twips)
 {
-    m_page.call<void>("setTop", std::string(control), Subs::twipsToPixels(twips));
+    m_page.call<void>("setTop", nameOf(control), Subs::twipsToPixels(twips));
 }
 
-void WebForm::setHeight(std::string_view control, int twips)
+void WebForm::setHeight(Control control, int twips)
 {
-    m_page.call<void>("setHeight", std::string(control), Subs::twipsToPixels(twips));
+    m_page.call<void>("setHeight", nameOf(control), Subs::twipsToPixels(twips));
 }
 
 void WebForm::setWindowHeight(int twips)
@@ -55,10 +58,22 @@ void WebForm::setWindowHeight(int twips)
     m_page.call<void>("setClientHeight", Subs::twipsToPixels(Subs::clientHeightOf(twips)));
 }
 
-void WebForm::showErrorBox(std::int16_t code)
+void WebForm::setCaption(std::string_view caption)
 {
-    m_page.call<void>("showErrorBox", std::string(Subs::kErrorBoxTitle),
-                      toArray(Subs::errorLines(code)));
+    m_page.call<void>("setCaption", std::string(caption));
+}
+
+void WebForm::loadAbout() { m_page.call<void>("loadAbout"); }
+
+void WebForm::showErrorBox(Errors::ErrorCode code)
+{
+    m_page.call<void>("showErrorBox", std::string(Errors::kErrorBoxTitle),
+                      toArray(Errors::errorLines(code)));
+}
+
+void WebForm::setDetails(Control box, std::string_view line)
+{
+    m_page.call<void>("setDetails", nameOf(box), std::string(line));
 }
 
 val toArray(std::span<const std::string_view> texts)
@@ -68,5 +83,7 @@ val toArray(std::span<const std::string_view> texts)
         array.call<void>("push", std::string(text));
     return array;
 }
+
+std::string nameOf(Control control) { return std::string(Subs::controlSpec(control).name); }
 
 } // namespace Corvane::Web

@@ -12,8 +12,6 @@
         'Times New Roman': 'var(--serif)',
         'MS Sans Serif': 'var(--sans)',
     };
-    // The name by which the handlers address the window itself (its caption).
-    const kWindowName = 'Mapping';
     // Borders of a drawn window: 3 pixels each side plus the 1-pixel outline.
     const kWindowBorder = 3;
     const kTitleBarHeight = 26;
@@ -47,6 +45,19 @@
             return span;
         };
         node.replaceChildren(...[lead && blank(lead), words, trail && blank(trail)].filter(Boolean));
+    }
+
+    function artwork(row) {
+        return row.artwork === 'logo' ? images.logo : images.icon;
+    }
+
+    // A click on an answer selects all of it, ready to be copied.
+    function selectOnClick(node) {
+        node.addEventListener('click', () => {
+            const selection = window.getSelection();
+            if (selection.isCollapsed)
+                selection.selectAllChildren(node);
+        });
     }
 
     function place(node, rect) {
@@ -362,11 +373,10 @@
             client.style.width = about.client.width + 'px';
             client.style.height = about.client.height + 'px';
             client.style.background = 'ButtonFace';
-            const texts = {lblTitle: about.title, lblVersion: about.version, lblDescription: about.description};
             for (const row of about.controls) {
                 let node;
                 if (row.kind === 'picture') {
-                    node = element('img', 'control', {src: images.icon, alt: row.accessibleName});
+                    node = element('img', 'control', {src: artwork(row), alt: row.accessibleName});
                 } else if (row.kind === 'line') {
                     node = element('div', 'control line', {'aria-hidden': 'true'});
                     node.style.background = row.lineColour;
@@ -376,8 +386,8 @@
                     node.addEventListener('click', () => this.close());
                     this.ok = node;
                 } else {
-                    node = element('div', 'control label');
-                    node.textContent = displayText(texts[row.name] || row.text);
+                    node = element('div', 'control paragraph');
+                    node.textContent = displayText(about.texts[row.name] || row.text);
                 }
                 node.id = row.name;
                 place(node, row.rect);
@@ -393,6 +403,10 @@
                 }
             });
             makeMovable(this.win, bar);
+        }
+
+        isShown() {
+            return this.win.isConnected;
         }
 
         show(mainWindow) {
@@ -436,10 +450,36 @@
                 const parent = row.parent ? this.outer.get(row.parent) : this.client;
                 parent.append(this.create(row));
             }
+            for (const [name, entries] of Object.entries(table.listEntries)) {
+                const box = this.dropDowns.get(name);
+                box.refill(box.input.value, entries);
+            }
+            this.details = new Map();
+            for (const {box, answers} of table.answerBoxes)
+                this.addDetails(box, answers);
             this.orderForKeyboard(table.tabOrder);
             screen.replaceChildren(this.win);
             this.form = this.makeForm();
-            this.run('Form_Load');
+            core.formLoad(this.form);
+        }
+
+        // One line under the answers of a result box with the engineering
+        // details of the answer; the answers name it as their description.
+        addDetails(box, answers) {
+            const frame = this.outer.get(box);
+            const line = element('div', 'control details', {id: box + '-details'});
+            const bottom = Math.max(...answers.map((name) => {
+                const answer = this.outer.get(name);
+                return parseFloat(answer.style.top) + parseFloat(answer.style.height);
+            }));
+            line.style.left = '8px';
+            line.style.right = '8px';
+            line.style.top = bottom + 2 + 'px';
+            for (const name of answers)
+                this.inner.get(name).setAttribute('aria-describedby', line.id);
+            selectOnClick(line);
+            frame.append(line);
+            this.details.set(box, line);
         }
 
         create(row) {
@@ -447,7 +487,7 @@
             let inner;
             switch (row.kind) {
             case 'picture':
-                outer = element('img', 'control', {src: images.logo, alt: row.accessibleName});
+                outer = element('img', 'control', {src: artwork(row), alt: row.accessibleName});
                 outer.style.objectFit = 'none';
                 outer.style.objectPosition = 'left top';
                 break;
@@ -475,6 +515,7 @@
                 if (row.namedBy)
                     outer.setAttribute('aria-labelledby', row.namedBy);
                 setCaption(outer, row.text);
+                selectOnClick(outer);
                 break;
             case 'textField':
                 outer = element('input', 'control field', {type: 'text', autocomplete: 'off', spellcheck: 'false'});
@@ -485,7 +526,7 @@
                 outer.value = row.text;
                 break;
             case 'dropDown': {
-                const box = new DropDown(row, () => this.run(row.name + '_Click'));
+                const box = new DropDown(row, () => this.run(row.name));
                 this.dropDowns.set(row.name, box);
                 outer = box.box;
                 inner = box.input;
@@ -499,7 +540,7 @@
                 inner.checked = row.checked;
                 inner.addEventListener('change', () => {
                     if (inner.checked)
-                        this.run(row.name + '_Click');
+                        this.run(row.name);
                 });
                 outer.append(inner);
                 break;
@@ -558,23 +599,30 @@
             else if (name === 'Aboutcmd')
                 this.showAbout();
             else
-                this.run(name + '_Click');
+                this.run(name);
         }
 
-        run(handler) {
-            this.core.runHandler(handler, this.form);
+        // The user's click or pick on a control; the core runs its handler.
+        run(name) {
+            this.core.userEvent(name, this.form);
         }
 
-        showAbout() {
-            if (this.about)
-                return;
+        // Created hidden at start-up; closing it discards it, and the next
+        // press of About creates it anew.
+        loadAbout() {
             this.about = new AboutWindow(this.core, () => {
                 this.about = null;
                 const button = this.inner.get('Aboutcmd');
                 if (button.isConnected)
                     button.focus();
             });
-            this.about.show(this.win);
+        }
+
+        showAbout() {
+            if (!this.about)
+                this.loadAbout();
+            if (!this.about.isShown())
+                this.about.show(this.win);
         }
 
         exit() {
@@ -586,18 +634,11 @@
         textOf(name) {
             if (this.deferred && this.deferred.texts.has(name))
                 return this.deferred.texts.get(name);
-            if (name === kWindowName)
-                return this.caption.textContent;
             const node = this.inner.get(name);
             return node instanceof HTMLInputElement ? node.value : node.textContent;
         }
 
         setTextOf(name, text) {
-            if (name === kWindowName) {
-                this.caption.textContent = text;
-                document.title = text;
-                return;
-            }
             const node = this.inner.get(name);
             if (node instanceof HTMLInputElement)
                 node.value = text;
@@ -623,6 +664,17 @@
                 text: (name) => this.textOf(name),
                 isSelected: (name) => this.inner.get(name).checked,
                 setText: (name, text) => this.apply(() => this.setTextOf(name, text), name, text),
+                setSelected: (name) => this.apply(() => {
+                    this.inner.get(name).checked = true;
+                }),
+                setCaption: (text) => this.apply(() => {
+                    this.caption.textContent = text;
+                    document.title = text;
+                }),
+                loadAbout: () => this.apply(() => this.loadAbout()),
+                setDetails: (box, text) => this.apply(() => {
+                    this.details.get(box).textContent = text;
+                }),
                 setVisible: (name, visible) => this.apply(() => {
                     this.outer.get(name).hidden = !visible;
                     const box = this.dropDowns.get(name);
@@ -691,6 +743,8 @@
         const encoder = new TextEncoder();
         const decoder = new TextDecoder();
         const answer = core._corvane_answer();
+        const at = core.answerLayout();
+        const tables = core.modbusTables();
         const boxes = new Map();
         let heap = null;
         let cursor = 0;
@@ -719,6 +773,28 @@
             return cursor - start;
         }
 
+        const word = (field) => core.HEAP32[(answer + at[field]) >> 2];
+
+        // A text of the answer, `length` bytes or up to its terminating zero.
+        function textAt(field, length) {
+            const bytes = core.HEAPU8;
+            const start = answer + at[field];
+            let end = start;
+            if (length === undefined) {
+                while (bytes[end])
+                    ++end;
+            } else {
+                end = start + length;
+            }
+            let text = '';
+            for (let i = start; i < end; ++i) {
+                if (bytes[i] >= 0x80)
+                    return decoder.decode(bytes.subarray(start, end));
+                text += String.fromCharCode(bytes[i]);
+            }
+            return text;
+        }
+
         function refusal(code) {
             if (!boxes.has(code))
                 boxes.set(code, core.errorBox(code));
@@ -726,23 +802,42 @@
             return {ok: false, code, title: box.title, message: box.message};
         }
 
+        const offsetOrNull = (value) => (value < 0 ? null : value);
+        const textOrNull = (text) => (text === '' ? null : text);
+
+        // The answer's details in the fields of corvane-cli's JSON.
+        function addDetails(result) {
+            const table = word('table');
+            if (table < 0)
+                return result;
+            const {table: name, reference, read_functions, write_functions} = tables[table];
+            result.modicon_start = word('modiconStart');
+            if (word('hasEnd'))
+                result.modicon_end = word('modiconEnd');
+            Object.assign(result, {
+                table: name, reference,
+                start_offset: offsetOrNull(word('startOffset')),
+                start_offset_hex: textOrNull(textAt('startHex')),
+                start_reference6: textOrNull(textAt('startReference')),
+            });
+            if (word('hasEnd')) {
+                Object.assign(result, {
+                    end_offset: offsetOrNull(word('endOffset')),
+                    end_offset_hex: textOrNull(textAt('endHex')),
+                    end_reference6: textOrNull(textAt('endReference')),
+                });
+            }
+            result.read_functions = read_functions.slice();
+            result.write_functions = write_functions.slice();
+            return result;
+        }
+
         function read(slave) {
-            const words = core.HEAP32;
-            const at = answer >> 2;
-            if (!words[at])
-                return refusal(words[at + 1]);
-            if (slave) {
-                return {ok: true, file: words[at + 2], word: words[at + 3],
-                    modicon_start: words[at + 4], modicon_end: words[at + 5]};
-            }
-            const bytes = core.HEAPU8.subarray(answer + 28, answer + 28 + words[at + 6]);
-            let address = '';
-            for (const byte of bytes) {
-                if (byte >= 0x80)
-                    return {ok: true, address: decoder.decode(bytes)};
-                address += String.fromCharCode(byte);
-            }
-            return {ok: true, address};
+            if (!word('ok'))
+                return refusal(word('code'));
+            if (slave)
+                return addDetails({ok: true, file: word('file'), word: word('word')});
+            return addDetails({ok: true, address: textAt('address', word('addressLength'))});
         }
 
         return {

@@ -137,3 +137,44 @@ class MasterExamplesTest(ExamplesTest):
 
 if __name__ == '__main__':
     unittest.main()
+
+
+class DetailsTest(PageTest):
+    """One line under each answer with the engineering details."""
+
+    def test_slave_answer_names_its_table_offsets_and_functions(self):
+        self.click('SlaveOpt')
+        for name, text in (('DataFileTxt', 'N7:4/5'), ('StartRegTxt', '40001'),
+                           ('NumRegTxt', '10')):
+            self.type_into(name, text)
+        self.click('TransSlaveCmd')
+        line = ('holding registers (4X): offsets 0-9 (0x0000-0x0009), 6-digit 400001-400010; '
+                'read with 03, write with 06, 16')
+        self.assertEqual(self.text('SlaveTransFrm-details'), line)
+        self.assertEqual(self.control('ModEndTxt').get_dom_attribute('aria-describedby'),
+                         'SlaveTransFrm-details')
+        # Refused: the old details stay under the box and go with the answer.
+        self.type_into('StartRegTxt', '1')
+        self.click('TransSlaveCmd')
+        self.assertEqual(self.text('SlaveTransFrm-details'), line)
+        self.close_error_box()
+        self.assertEqual(self.text('SlaveTransFrm-details'), '')
+
+    def test_master_answer_names_the_start_of_its_request(self):
+        self.pick('ModCmdLst', READS['03'])
+        self.click('XYZOpt')
+        self.type_into('RegTxt', '1234')
+        self.type_into('SlaveAddrTxt', '5')
+        self.click('TransMasterCmd')
+        self.assertEqual(self.text('DTATxt'), 'N451:234')
+        self.assertEqual(self.text('MasterTransFrm-details'),
+                         'holding registers (4X): start 41234, offset 1233 (0x04D1), 6-digit '
+                         '401234; read with 03, write with 06, 16')
+
+    def test_diagnostics_answer_has_no_table(self):
+        self.type_into('ModCmdLst', ' 08 - Diagnostics')
+        self.type_into('RegTxt', '1')
+        self.type_into('SlaveAddrTxt', '5')
+        self.click('TransMasterCmd')
+        self.assertEqual(self.text('DTATxt'), 'N805:1')
+        self.assertEqual(self.text('MasterTransFrm-details'), '')

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+#include "web/pageevents.h"
+
+#include "app/rules/controltable.h"
+#include "app/rules/mappingevents.h"
+#include "web/answerrange.h"
+
+#include <array>
+#include <string>
+
+namespace Corvane::Web {
+namespace {
+
+using Subs::Control;
+
+// A translation's answer is gone after a refusal, and so are its details.
+void TransMasterCmd(WebForm &form)
+{
+    MappingForm::TransMasterCmd_Click(form);
+    std::string line;
+    if (!form.text(Control::DTATxt).empty())
+        line =
+            detailsOf(masterAnswerRange(form.text(Control::ModCmdLst), form.text(Control::RegTxt)));
+    form.setDetails(Control::MasterTransFrm, line);
+}
+
+void TransSlaveCmd(WebForm &form)
+{
+    MappingForm::TransSlaveCmd_Click(form);
+    const std::string dataFile = form.text(Control::DataFileTxt);
+    const std::string start = form.text(Control::StartRegTxt);
+    const std::string count = form.text(Control::NumRegTxt);
+    const Slave::SlaveAnswer answer = Slave::TranslateSlave({dataFile, start, count});
+    form.setDetails(Control::SlaveTransFrm, detailsOf(slaveAnswerRange(answer)));
+}
+
+template <void (*Handler)(Subs::Form &)> void run(WebForm &form) { Handler(form); }
+
+struct Event {
+    Control control;
+    void (*handler)(WebForm &);
+};
+
+constexpr std::array kEvents{
+    Event{Control::MasterOpt, run<MappingForm::MasterOpt_Click>},
+    Event{Control::SlaveOpt, run<MappingForm::SlaveOpt_Click>},
+    Event{Control::PLC3Opt, run<MappingForm::PLC3Opt_Click>},
+    Event{Control::PLC5Opt, run<MappingForm::PLC5Opt_Click>},
+    Event{Control::XYYOpt, run<MappingForm::XYYOpt_Click>},
+    Event{Control::XYZOpt, run<MappingForm::XYZOpt_Click>},
+    Event{Control::YXZOpt, run<MappingForm::YXZOpt_Click>},
+    Event{Control::MesTypeLst, run<MappingForm::MesTypeLst_Click>},
+    Event{Control::ModCmdLst, run<MappingForm::ModCmdLst_Click>},
+    Event{Control::TransMasterCmd, TransMasterCmd},
+    Event{Control::TransSlaveCmd, TransSlaveCmd},
+};
+
+constexpr std::array kMasterAnswers{Control::DTATxt};
+constexpr std::array kSlaveAnswers{Control::ModStartTxt, Control::ModEndTxt, Control::FileTxt,
+                                   Control::WordTxt};
+constexpr std::array kAnswerBoxes{
+    AnswerBox{Control::MasterTransFrm, kMasterAnswers},
+    AnswerBox{Control::SlaveTransFrm, kSlaveAnswers},
+};
+
+} // namespace
+
+std::span<const AnswerBox> answerBoxes() { return kAnswerBoxes; }
+
+std::optional<Control> mainWindowControlNamed(std::string_view name)
+{
+    for (const Subs::ControlSpec &row : Subs::mainWindowControls()) {
+        if (row.name == name)
+            return row.id;
+    }
+    return std::nullopt;
+}
+
+bool runEvent(Control control, WebForm &form)
+{
+    for (const Event &event : kEvents) {
+        if (event.control == control) {
+            event.handler(form);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace Corvane::Web
