@@ -474,7 +474,7 @@
             }));
             line.style.left = '8px';
             line.style.right = '8px';
-            line.style.top = bottom + 2 + 'px';
+            line.style.top = bottom + 1 + 'px';
             for (const name of answers)
                 this.inner.get(name).setAttribute('aria-describedby', line.id);
             selectOnClick(line);
@@ -773,11 +773,19 @@
             return cursor - start;
         }
 
-        const word = (field) => core.HEAP32[(answer + at[field]) >> 2];
+        // Where each field stands: 32-bit words by index, texts by byte.
+        const index = {};
+        for (const field of ['ok', 'code', 'file', 'word', 'modiconStart', 'modiconEnd', 'table',
+            'hasEnd', 'startOffset', 'endOffset', 'addressLength'])
+            index[field] = (answer + at[field]) >> 2;
+        // The tables' function lists are shared by every answer, so they may not change.
+        for (const table of tables) {
+            Object.freeze(table.read_functions);
+            Object.freeze(table.write_functions);
+        }
 
         // A text of the answer, `length` bytes or up to its terminating zero.
-        function textAt(field, length) {
-            const bytes = core.HEAPU8;
+        function textAt(bytes, field, length) {
             const start = answer + at[field];
             let end = start;
             if (length === undefined) {
@@ -806,38 +814,41 @@
         const textOrNull = (text) => (text === '' ? null : text);
 
         // The answer's details in the fields of corvane-cli's JSON.
-        function addDetails(result) {
-            const table = word('table');
+        function addDetails(result, words, bytes) {
+            const table = words[index.table];
             if (table < 0)
                 return result;
-            const {table: name, reference, read_functions, write_functions} = tables[table];
-            result.modicon_start = word('modiconStart');
-            if (word('hasEnd'))
-                result.modicon_end = word('modiconEnd');
-            Object.assign(result, {
-                table: name, reference,
-                start_offset: offsetOrNull(word('startOffset')),
-                start_offset_hex: textOrNull(textAt('startHex')),
-                start_reference6: textOrNull(textAt('startReference')),
-            });
-            if (word('hasEnd')) {
-                Object.assign(result, {
-                    end_offset: offsetOrNull(word('endOffset')),
-                    end_offset_hex: textOrNull(textAt('endHex')),
-                    end_reference6: textOrNull(textAt('endReference')),
-                });
+            const details = tables[table];
+            result.modicon_start = words[index.modiconStart];
+            const hasEnd = words[index.hasEnd];
+            if (hasEnd)
+                result.modicon_end = words[index.modiconEnd];
+            result.table = details.table;
+            result.reference = details.reference;
+            result.start_offset = offsetOrNull(words[index.startOffset]);
+            result.start_offset_hex = textOrNull(textAt(bytes, 'startHex'));
+            result.start_reference6 = textOrNull(textAt(bytes, 'startReference'));
+            if (hasEnd) {
+                result.end_offset = offsetOrNull(words[index.endOffset]);
+                result.end_offset_hex = textOrNull(textAt(bytes, 'endHex'));
+                result.end_reference6 = textOrNull(textAt(bytes, 'endReference'));
             }
-            result.read_functions = read_functions.slice();
-            result.write_functions = write_functions.slice();
+            result.read_functions = details.read_functions;
+            result.write_functions = details.write_functions;
             return result;
         }
 
         function read(slave) {
-            if (!word('ok'))
-                return refusal(word('code'));
-            if (slave)
-                return addDetails({ok: true, file: word('file'), word: word('word')});
-            return addDetails({ok: true, address: textAt('address', word('addressLength'))});
+            const words = core.HEAP32;
+            const bytes = core.HEAPU8;
+            if (!words[index.ok])
+                return refusal(words[index.code]);
+            if (slave) {
+                return addDetails({ok: true, file: words[index.file], word: words[index.word]},
+                    words, bytes);
+            }
+            const address = textAt(bytes, 'address', words[index.addressLength]);
+            return addDetails({ok: true, address}, words, bytes);
         }
 
         return {
