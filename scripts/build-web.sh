@@ -35,7 +35,7 @@ if [ "$run_tests" -eq 1 ]; then
     fi
 fi
 
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF \
     -DCORVANE_CLI="$cli"
 cmake --build build-web -j "$jobs" --target corvane_page

@@ -262,7 +262,6 @@ val answerLayout()
     layout.set("modiconStart", offsetof(FlatAnswer, modiconStart));
     layout.set("modiconEnd", offsetof(FlatAnswer, modiconEnd));
     layout.set("table", offsetof(FlatAnswer, table));
-    layout.set("hasEnd", offsetof(FlatAnswer, hasEnd));
     layout.set("startOffset", offsetof(FlatAnswer, startOffset));
     layout.set("endOffset", offsetof(FlatAnswer, endOffset));
     layout.set("addressLength", offsetof(FlatAnswer, addressLength));

@@ -57,7 +57,6 @@ void writeDetails(const std::optional<AnswerRange> &range)
     writeNumber(range->start, range->table, g_answer.startOffset, g_answer.startHex,
                 g_answer.startReference);
     if (range->end) {
-        g_answer.hasEnd = 1;
         g_answer.modiconEnd = *range->end;
         writeNumber(*range->end, range->table, g_answer.endOffset, g_answer.endHex,
                     g_answer.endReference);
@@ -94,6 +93,8 @@ EMSCRIPTEN_KEEPALIVE void corvane_translate_slave(std::size_t addressLength,
     g_answer.ok = 1;
     g_answer.file = answer.fileValue;
     g_answer.word = answer.wordValue;
+    g_answer.modiconStart = answer.modiconStartValue;
+    g_answer.modiconEnd = answer.modiconEndValue;
     Web::writeDetails(Web::slaveAnswerRange(answer));
 }
 

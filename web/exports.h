@@ -25,7 +25,6 @@ struct FlatAnswer {
     // The details: the Modicon table of the answer (-1 for none) and the
     // protocol's offsets (-1 beyond them) with their hex and 6-digit forms.
     std::int32_t table = -1;
-    std::int32_t hasEnd = 0;
     std::int32_t startOffset = -1;
     std::int32_t endOffset = -1;
     std::int32_t addressLength = 0;

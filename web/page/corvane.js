@@ -742,21 +742,37 @@
     function translations(core) {
         const encoder = new TextEncoder();
         const decoder = new TextDecoder();
+        // The runtime replaces each export's wrapper by the module's own
+        // function at its first call; once called, they are kept at hand.
         const answer = core._corvane_answer();
+        core._corvane_input(0);
+        core._corvane_translate_slave(0, 0, 0);
+        core._corvane_translate_master(0, 0, 0, 0, 0, 0, 0);
+        const input = core._corvane_input;
+        const translateSlave = core._corvane_translate_slave;
+        const translateMaster = core._corvane_translate_master;
         const at = core.answerLayout();
         const tables = core.modbusTables();
         const boxes = new Map();
-        let heap = null;
+        let heap = core.HEAPU8;
+        let words = core.HEAP32;
         let cursor = 0;
+
+        // A memory that has grown leaves the old views empty.
+        function views() {
+            if (heap.length === 0) {
+                heap = core.HEAPU8;
+                words = core.HEAP32;
+            }
+        }
 
         const textOf = (value) => (typeof value === 'string' ? value
             : value === undefined || value === null ? '' : String(value));
 
         // Room for `units` UTF-16 code units, at most 3 bytes each.
         function begin(units) {
-            cursor = core._corvane_input(3 * units);
-            // Taken after the call, which may have grown the memory.
-            heap = core.HEAPU8;
+            cursor = input(3 * units);
+            views();
         }
 
         // Writes one text at the cursor and returns its length in bytes.
@@ -776,7 +792,7 @@
         // Where each field stands: 32-bit words by index, texts by byte.
         const index = {};
         for (const field of ['ok', 'code', 'file', 'word', 'modiconStart', 'modiconEnd', 'table',
-            'hasEnd', 'startOffset', 'endOffset', 'addressLength'])
+            'startOffset', 'endOffset', 'addressLength'])
             index[field] = (answer + at[field]) >> 2;
         // The tables' function lists are shared by every answer, so they may not change.
         for (const table of tables) {
@@ -813,42 +829,60 @@
         const offsetOrNull = (value) => (value < 0 ? null : value);
         const textOrNull = (text) => (text === '' ? null : text);
 
-        // The answer's details in the fields of corvane-cli's JSON.
-        function addDetails(result, words, bytes) {
+        // Each answer is built whole, in the fields of corvane-cli's JSON, so
+        // that every answer of a kind has the same shape; an answer names a
+        // table only where it has one (a master request for diagnostics has none).
+        function slaveAnswer(words, bytes) {
+            const table = words[index.table];
+            if (table < 0) {
+                return {ok: true, file: words[index.file], word: words[index.word],
+                    modicon_start: words[index.modiconStart], modicon_end: words[index.modiconEnd]};
+            }
+            const details = tables[table];
+            return {
+                ok: true,
+                file: words[index.file],
+                word: words[index.word],
+                modicon_start: words[index.modiconStart],
+                modicon_end: words[index.modiconEnd],
+                table: details.table,
+                reference: details.reference,
+                start_offset: offsetOrNull(words[index.startOffset]),
+                start_offset_hex: textOrNull(textAt(bytes, 'startHex')),
+                start_reference6: textOrNull(textAt(bytes, 'startReference')),
+                end_offset: offsetOrNull(words[index.endOffset]),
+                end_offset_hex: textOrNull(textAt(bytes, 'endHex')),
+                end_reference6: textOrNull(textAt(bytes, 'endReference')),
+                read_functions: details.read_functions,
+                write_functions: details.write_functions,
+            };
+        }
+
+        function masterAnswer(words, bytes) {
+            const address = textAt(bytes, 'address', words[index.addressLength]);
             const table = words[index.table];
             if (table < 0)
-                return result;
+                return {ok: true, address};
             const details = tables[table];
-            result.modicon_start = words[index.modiconStart];
-            const hasEnd = words[index.hasEnd];
-            if (hasEnd)
-                result.modicon_end = words[index.modiconEnd];
-            result.table = details.table;
-            result.reference = details.reference;
-            result.start_offset = offsetOrNull(words[index.startOffset]);
-            result.start_offset_hex = textOrNull(textAt(bytes, 'startHex'));
-            result.start_reference6 = textOrNull(textAt(bytes, 'startReference'));
-            if (hasEnd) {
-                result.end_offset = offsetOrNull(words[index.endOffset]);
-                result.end_offset_hex = textOrNull(textAt(bytes, 'endHex'));
-                result.end_reference6 = textOrNull(textAt(bytes, 'endReference'));
-            }
-            result.read_functions = details.read_functions;
-            result.write_functions = details.write_functions;
-            return result;
+            return {
+                ok: true,
+                address,
+                modicon_start: words[index.modiconStart],
+                table: details.table,
+                reference: details.reference,
+                start_offset: offsetOrNull(words[index.startOffset]),
+                start_offset_hex: textOrNull(textAt(bytes, 'startHex')),
+                start_reference6: textOrNull(textAt(bytes, 'startReference')),
+                read_functions: details.read_functions,
+                write_functions: details.write_functions,
+            };
         }
 
         function read(slave) {
-            const words = core.HEAP32;
-            const bytes = core.HEAPU8;
+            views();
             if (!words[index.ok])
                 return refusal(words[index.code]);
-            if (slave) {
-                return addDetails({ok: true, file: words[index.file], word: words[index.word]},
-                    words, bytes);
-            }
-            const address = textAt(bytes, 'address', words[index.addressLength]);
-            return addDetails({ok: true, address}, words, bytes);
+            return slave ? slaveAnswer(words, heap) : masterAnswer(words, heap);
         }
 
         return {
@@ -862,7 +896,7 @@
                 const a = put(address);
                 const s = put(start);
                 const c = put(count);
-                core._corvane_translate_slave(a, s, c);
+                translateSlave(a, s, c);
                 return read(true);
             },
             // translateMaster({plc: "5", format: "NXYZ:Z", message_type: " Read",
@@ -870,11 +904,18 @@
             //   register: "1234", slave: "5"}) -> {ok: true, address: "N451:234"};
             // a field not given is the empty text.
             master(request) {
-                const texts = [request.plc, request.format, request.message_type, request.command,
-                    request.subfunction, request.register, request.slave].map(textOf);
-                begin(texts.reduce((sum, text) => sum + text.length, 0));
-                const lengths = texts.map(put);
-                core._corvane_translate_master(...lengths);
+                const plc = textOf(request.plc);
+                const format = textOf(request.format);
+                const messageType = textOf(request.message_type);
+                const command = textOf(request.command);
+                const subfunction = textOf(request.subfunction);
+                const register = textOf(request.register);
+                const slave = textOf(request.slave);
+                begin(plc.length + format.length + messageType.length + command.length +
+                    subfunction.length + register.length + slave.length);
+                // Arguments are evaluated left to right, so the texts stand in this order.
+                translateMaster(put(plc), put(format), put(messageType), put(command),
+                    put(subfunction), put(register), put(slave));
                 return read(false);
             },
         };
