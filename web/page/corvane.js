@@ -829,60 +829,45 @@
         const offsetOrNull = (value) => (value < 0 ? null : value);
         const textOrNull = (text) => (text === '' ? null : text);
 
-        // Each answer is built whole, in the fields of corvane-cli's JSON, so
-        // that every answer of a kind has the same shape; an answer names a
+        // The fields of corvane-cli's JSON, in its order; an answer names a
         // table only where it has one (a master request for diagnostics has none).
-        function slaveAnswer(words, bytes) {
-            const table = words[index.table];
-            if (table < 0) {
-                return {ok: true, file: words[index.file], word: words[index.word],
-                    modicon_start: words[index.modiconStart], modicon_end: words[index.modiconEnd]};
+        function withTable(result, details, withEnd) {
+            result.table = details.table;
+            result.reference = details.reference;
+            result.start_offset = offsetOrNull(words[index.startOffset]);
+            result.start_offset_hex = textOrNull(textAt(heap, 'startHex'));
+            result.start_reference6 = textOrNull(textAt(heap, 'startReference'));
+            if (withEnd) {
+                result.end_offset = offsetOrNull(words[index.endOffset]);
+                result.end_offset_hex = textOrNull(textAt(heap, 'endHex'));
+                result.end_reference6 = textOrNull(textAt(heap, 'endReference'));
             }
-            const details = tables[table];
-            return {
-                ok: true,
-                file: words[index.file],
-                word: words[index.word],
-                modicon_start: words[index.modiconStart],
-                modicon_end: words[index.modiconEnd],
-                table: details.table,
-                reference: details.reference,
-                start_offset: offsetOrNull(words[index.startOffset]),
-                start_offset_hex: textOrNull(textAt(bytes, 'startHex')),
-                start_reference6: textOrNull(textAt(bytes, 'startReference')),
-                end_offset: offsetOrNull(words[index.endOffset]),
-                end_offset_hex: textOrNull(textAt(bytes, 'endHex')),
-                end_reference6: textOrNull(textAt(bytes, 'endReference')),
-                read_functions: details.read_functions,
-                write_functions: details.write_functions,
-            };
+            result.read_functions = details.read_functions;
+            result.write_functions = details.write_functions;
+            return result;
         }
 
-        function masterAnswer(words, bytes) {
-            const address = textAt(bytes, 'address', words[index.addressLength]);
+        function slaveAnswer() {
+            const result = {ok: true, file: words[index.file], word: words[index.word],
+                modicon_start: words[index.modiconStart], modicon_end: words[index.modiconEnd]};
+            const table = words[index.table];
+            return table < 0 ? result : withTable(result, tables[table], true);
+        }
+
+        function masterAnswer() {
+            const result = {ok: true, address: textAt(heap, 'address', words[index.addressLength])};
             const table = words[index.table];
             if (table < 0)
-                return {ok: true, address};
-            const details = tables[table];
-            return {
-                ok: true,
-                address,
-                modicon_start: words[index.modiconStart],
-                table: details.table,
-                reference: details.reference,
-                start_offset: offsetOrNull(words[index.startOffset]),
-                start_offset_hex: textOrNull(textAt(bytes, 'startHex')),
-                start_reference6: textOrNull(textAt(bytes, 'startReference')),
-                read_functions: details.read_functions,
-                write_functions: details.write_functions,
-            };
+                return result;
+            result.modicon_start = words[index.modiconStart];
+            return withTable(result, tables[table], false);
         }
 
         function read(slave) {
             views();
             if (!words[index.ok])
                 return refusal(words[index.code]);
-            return slave ? slaveAnswer(words, heap) : masterAnswer(words, heap);
+            return slave ? slaveAnswer() : masterAnswer();
         }
 
         return {
