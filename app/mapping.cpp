@@ -5,7 +5,6 @@
 #include "app/rules/mappingevents.h"
 #include "app/widgets/errorbox.h"
 #include "app/widgets/qtconversions.h"
-#include "master/messagetype.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,8 +38,6 @@ Mapping::Mapping(QWidget *parent)
     setAutoFillBackground(true);
 
     m_controls.build(Subs::mainWindowControls(), this);
-    const Subs::ControlSpec &messageTypes = Subs::controlSpec(Control::MesTypeLst);
-    refillList(Control::MesTypeLst, messageTypes.text, Master::messageTypeTexts());
     const auto order = Subs::tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(control(order[i - 1]), control(order[i]));

@@ -31,4 +31,12 @@ const ModiconClassInfo &modiconClassInfo(ModiconClass modiconClass);
 // The four classes in reference order: 0X, 1X, 3X, 4X.
 std::span<const ModiconClassInfo> modiconClasses();
 
+// The Modicon numbers an answer names in one table: a mapped range, or the
+// start of a request, which has no end of its own.
+struct ModiconRange {
+    ModiconClass table;
+    std::int32_t start;
+    std::optional<std::int32_t> end;
+};
+
 } // namespace Corvane::Modbus

@@ -1,5 +1,6 @@
 #include "master/details.h"
 
+#include "core/numberreading.h"
 #include "core/protocoladdress.h"
 
 namespace Corvane::Master {
@@ -66,6 +67,22 @@ std::string detailsLine(Modbus::ModiconClass table, std::int32_t start,
         }
     }
     return line + "; " + functionsSentence(table);
+}
+
+std::string detailsLine(const Modbus::ModiconRange &range)
+{
+    return detailsLine(range.table, range.start, range.end);
+}
+
+std::optional<Modbus::ModiconRange> requestRange(std::string_view command,
+                                                 std::string_view registerText)
+{
+    const ModbusCommand *known = commandWithText(command);
+    const auto registerNumber = NumberReading::wholeText16(registerText);
+    if (!known || !known->table || !registerNumber)
+        return std::nullopt;
+    return Modbus::ModiconRange{
+        *known->table, Modbus::modiconNumber(*known->table, *registerNumber), std::nullopt};
 }
 
 } // namespace Corvane::Master

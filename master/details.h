@@ -24,5 +24,13 @@ std::string functionNumbers(Modbus::ModiconClass table, CommandDirection directi
 // 1233 (0x04D1), 6-digit 401234; ...".
 std::string detailsLine(Modbus::ModiconClass table, std::int32_t start,
                         std::optional<std::int32_t> end);
+std::string detailsLine(const Modbus::ModiconRange &range);
+
+// Where a request starts: the table of its command, at the register as the
+// master translation reads it; none for diagnostics, for a text that is no
+// command and for a register that does not read.
+// (" 03 - Read Holding Registers  (4X)", "1234") -> {HoldingRegisters, 41234}
+std::optional<Modbus::ModiconRange> requestRange(std::string_view command,
+                                                 std::string_view registerText);
 
 } // namespace Corvane::Master

@@ -1,13 +1,6 @@
 #include "master/messagetype.h"
 
-#include <array>
-
 namespace Corvane::Master {
-namespace {
-
-constexpr std::array kMessageTypes{kReadMessageType, kWriteMessageType};
-
-} // namespace
 
 MessageType messageTypeOf(std::string_view text)
 {
@@ -18,7 +11,7 @@ MessageType messageTypeOf(std::string_view text)
     return MessageType::Other;
 }
 
-std::span<const std::string_view> messageTypeTexts() { return kMessageTypes; }
+std::span<const std::string_view> messageTypeTexts() { return kMessageTypeTexts; }
 
 std::span<const std::string_view> listOf(MessageType type, std::span<const std::string_view> read,
                                          std::span<const std::string_view> write)

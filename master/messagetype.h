@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -11,6 +12,9 @@ inline constexpr std::string_view kReadMessageType = " Read";
 inline constexpr std::string_view kWriteMessageType = " Write";
 
 enum class MessageType { Read, Write, Other };
+
+// The entries of the message type box, in its order.
+inline constexpr std::array kMessageTypeTexts{kReadMessageType, kWriteMessageType};
 
 // " Read" -> Read, " Write" -> Write, "Read" -> Other.
 MessageType messageTypeOf(std::string_view text);

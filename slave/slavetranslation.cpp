@@ -65,6 +65,16 @@ SlaveRange MapSlaveRange(std::int32_t start, std::int32_t count, std::int32_t bi
     return range;
 }
 
+std::optional<Modbus::ModiconRange> answerRange(const SlaveAnswer &answer)
+{
+    if (!answer.ok())
+        return std::nullopt;
+    const auto table = Modbus::modiconClassOf(answer.modiconEndValue);
+    if (!table)
+        return std::nullopt;
+    return Modbus::ModiconRange{*table, answer.modiconStartValue, answer.modiconEndValue};
+}
+
 SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields)
 {
     SlaveAnswer answer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/modiconclass.h"
 #include "errors/errorcode.h"
 
 #include <cstdint>
@@ -54,6 +55,11 @@ struct SlaveAnswer {
 
     bool ok() const { return !error.flag; }
 };
+
+// The Modicon range of an answer, in the class its end decides, as the
+// mapping itself decides it; none for a refusal.
+// {"N7:0", "40001", "10"} -> {HoldingRegisters, 40001, 40010}
+std::optional<Modbus::ModiconRange> answerRange(const SlaveAnswer &answer);
 
 // The whole slave translation from the three field texts.
 // {"N7:4/5", "6", "10"} -> "1", "15", "7", "4"; {"F8/3", "1", "1"} -> code 10.

@@ -11,7 +11,6 @@
 #include "core/modiconclass.h"
 #include "errors/errormessages.h"
 #include "master/commands.h"
-#include "master/messagetype.h"
 #include "web/exports.h"
 #include "web/pageevents.h"
 #include "web/webform.h"
@@ -141,6 +140,7 @@ val controlRows(std::span<const Subs::ControlSpec> rows)
         item.set("accessibleName", text(row.accessibleName));
         item.set("lineColour", cssColour(row.lineColour));
         item.set("artwork", text(artworkName(row.artwork)));
+        item.set("entries", toArray(row.entries));
         list.call<void>("push", item);
     }
     return list;
@@ -174,10 +174,6 @@ val mainWindow()
         boxes.call<void>("push", box);
     }
     window.set("answerBoxes", boxes);
-    // The message types are the box's entries from the start, before Form_Load.
-    val lists = val::object();
-    lists.set(nameOf(Control::MesTypeLst), toArray(Master::messageTypeTexts()));
-    window.set("listEntries", lists);
     return window;
 }
 

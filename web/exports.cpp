@@ -3,9 +3,9 @@
 #include "web/exports.h"
 
 #include "core/protocoladdress.h"
+#include "master/details.h"
 #include "master/mastertranslation.h"
 #include "slave/slavetranslation.h"
-#include "web/answerrange.h"
 
 #include <emscripten/emscripten.h>
 
@@ -48,7 +48,7 @@ void writeNumber(std::int32_t number, Modbus::ModiconClass table, std::int32_t &
     copyText(address.reference6, reference);
 }
 
-void writeDetails(const std::optional<AnswerRange> &range)
+void writeDetails(const std::optional<Modbus::ModiconRange> &range)
 {
     if (!range)
         return;
@@ -95,7 +95,7 @@ EMSCRIPTEN_KEEPALIVE void corvane_translate_slave(std::size_t addressLength,
     g_answer.word = answer.wordValue;
     g_answer.modiconStart = answer.modiconStartValue;
     g_answer.modiconEnd = answer.modiconEndValue;
-    Web::writeDetails(Web::slaveAnswerRange(answer));
+    Web::writeDetails(Slave::answerRange(answer));
 }
 
 EMSCRIPTEN_KEEPALIVE void corvane_translate_master(std::size_t plcLength, std::size_t formatLength,
@@ -126,6 +126,6 @@ EMSCRIPTEN_KEEPALIVE void corvane_translate_master(std::size_t plcLength, std::s
     Web::copyText(answer.address, g_answer.address);
     g_answer.addressLength =
         static_cast<std::int32_t>(std::min(answer.address.size(), Web::kAddressCapacity - 1));
-    Web::writeDetails(Web::masterAnswerRange(command, registerText));
+    Web::writeDetails(Master::requestRange(command, registerText));
 }
 }

@@ -4,7 +4,8 @@
 
 #include "app/rules/controltable.h"
 #include "app/rules/mappingevents.h"
-#include "web/answerrange.h"
+#include "master/details.h"
+#include "slave/slavetranslation.h"
 
 #include <array>
 #include <string>
@@ -14,14 +15,20 @@ namespace {
 
 using Subs::Control;
 
+// The details line of a range, empty for none.
+std::string detailsOf(const std::optional<Modbus::ModiconRange> &range)
+{
+    return range ? Master::detailsLine(*range) : std::string();
+}
+
 // A translation's answer is gone after a refusal, and so are its details.
 void TransMasterCmd(WebForm &form)
 {
     MappingForm::TransMasterCmd_Click(form);
     std::string line;
     if (!form.text(Control::DTATxt).empty())
-        line =
-            detailsOf(masterAnswerRange(form.text(Control::ModCmdLst), form.text(Control::RegTxt)));
+        line = detailsOf(
+            Master::requestRange(form.text(Control::ModCmdLst), form.text(Control::RegTxt)));
     form.setDetails(Control::MasterTransFrm, line);
 }
 
@@ -32,7 +39,7 @@ void TransSlaveCmd(WebForm &form)
     const std::string start = form.text(Control::StartRegTxt);
     const std::string count = form.text(Control::NumRegTxt);
     const Slave::SlaveAnswer answer = Slave::TranslateSlave({dataFile, start, count});
-    form.setDetails(Control::SlaveTransFrm, detailsOf(slaveAnswerRange(answer)));
+    form.setDetails(Control::SlaveTransFrm, detailsOf(Slave::answerRange(answer)));
 }
 
 template <void (*Handler)(Subs::Form &)> void run(WebForm &form) { Handler(form); }

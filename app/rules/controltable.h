@@ -80,6 +80,9 @@ struct ControlSpec {
     std::string_view accessibleName{}; // for controls with neither text nor naming label
     unsigned lineColour = 0;           // lines only, 0xRRGGBB
     Artwork artwork = Artwork::None;   // pictures only
+    // Drop-down boxes: the entries the box holds when it is created, before
+    // any handler refills it.
+    std::span<const std::string_view> entries{};
 };
 
 inline constexpr int kTwipsPerPixel = 15;

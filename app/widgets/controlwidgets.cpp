@@ -160,6 +160,9 @@ QWidget *createControl(const ControlSpec &item, QWidget *parent)
         // list: the box shows exactly what was typed.
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr);
+        for (std::string_view entry : item.entries)
+            box->addItem(toQString(entry));
+        // The first entry added becomes the box's text; the table's text is the one to show.
         box->setEditText(toQString(item.text));
         return box;
     }

@@ -450,9 +450,10 @@
                 const parent = row.parent ? this.outer.get(row.parent) : this.client;
                 parent.append(this.create(row));
             }
-            for (const [name, entries] of Object.entries(table.listEntries)) {
-                const box = this.dropDowns.get(name);
-                box.refill(box.input.value, entries);
+            // A box holds the entries the table gives it from the start, before Form_Load.
+            for (const row of table.controls) {
+                if (row.entries.length > 0)
+                    this.dropDowns.get(row.name).refill(row.text, row.entries);
             }
             this.details = new Map();
             for (const {box, answers} of table.answerBoxes)
