@@ -1,11 +1,11 @@
 #include "app/widgets/controlwidgets.h"
 
+#include "app/widgets/editablelist.h"
 #include "app/widgets/qtconversions.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QColor>
-#include <QComboBox>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -154,12 +154,7 @@ QWidget *createControl(const ControlSpec &item, QWidget *parent)
         return field;
     }
     case ControlKind::DropDown: {
-        auto *box = new QComboBox(parent);
-        box->setEditable(true);
-        // Enter neither adds the typed text to the list nor completes it from the
-        // list: the box shows exactly what was typed.
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
+        auto *box = new EditableList(parent);
         box->setEditText(toQString(item.text));
         return box;
     }

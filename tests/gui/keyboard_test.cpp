@@ -8,27 +8,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <set>
-
 namespace {
 
 class Keyboard : public WindowTest {
 protected:
-    // The table name of the control that has the focus (an editable list box
-    // hands it to its edit line).
-    QString focusedControl() const
-    {
-        std::set<QString> names;
-        for (const auto &item : Corvane::Subs::mainWindowControls())
-            names.insert(QString::fromUtf8(item.name.data(), item.name.size()));
-        for (QWidget *widget = QApplication::focusWidget(); widget;
-             widget = widget->parentWidget()) {
-            if (names.contains(widget->objectName()))
-                return widget->objectName();
-        }
-        return {};
-    }
-
     // Tabs once round the window from `first` and returns the controls visited.
     QStringList tabRound(const char *first)
     {

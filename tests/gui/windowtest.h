@@ -50,8 +50,13 @@ protected:
     void press(const char *buttonName);
     // Opens the list's drop-down and clicks the entry.
     void pick(const char *listName, const QString &entry);
-    // Replaces the text of a field or of a list's edit box by typing.
+    // Clicks into a field or a list's edit box, selects its text and types over
+    // it; the keys go where the focus is, as a user's keys do.
     void type(const char *name, const QString &text);
+    // Presses a key where the focus is.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The table name of the control that has the focus; empty if none has.
+    QString focusedControl() const;
 
     QString text(const char *name) const;
     bool shown(const char *name) const;
