@@ -5,6 +5,7 @@
 #include "app/rules/mappingevents.h"
 #include "app/widgets/errorbox.h"
 #include "app/widgets/qtconversions.h"
+#include "app/widgets/radiokeyboard.h"
 #include "master/messagetype.h"
 
 #include <QAbstractButton>
@@ -39,6 +40,7 @@ Mapping::Mapping(QWidget *parent)
     setAutoFillBackground(true);
 
     m_controls.build(Subs::mainWindowControls(), this);
+    new RadioKeyboard(this);
     const Subs::ControlSpec &messageTypes = Subs::controlSpec(Control::MesTypeLst);
     refillList(Control::MesTypeLst, messageTypes.text, Master::messageTypeTexts());
     const auto order = Subs::tabOrder();
