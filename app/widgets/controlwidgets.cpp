@@ -1,5 +1,6 @@
 #include "app/widgets/controlwidgets.h"
 
+#include "app/widgets/accessibility.h"
 #include "app/widgets/editablelist.h"
 #include "app/widgets/qtconversions.h"
 
@@ -189,15 +190,13 @@ void ControlWidgets::build(std::span<const ControlSpec> rows, QWidget *window)
             radioGroup(parent)->addButton(option);
     }
     // Names come after every widget exists: a label may name a control built
-    // before it.
+    // before it. Labels and buttons are read by their own text.
     for (const ControlSpec &item : rows) {
         QWidget *created = widget(item.id);
         if (!item.accessibleName.empty())
             created->setAccessibleName(toQString(item.accessibleName));
         else if (item.namedBy)
-            created->setAccessibleName(widget<QLabel>(*item.namedBy)->text().trimmed());
-        else
-            created->setAccessibleName(toQString(item.text).trimmed());
+            nameAfterLabel(created, widget<QLabel>(*item.namedBy));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/rules/captions.h"
 #include "app/widgets/qtconversions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -121,6 +122,18 @@ TEST_F(AboutWindow, EscapeAndTheCloseBoxDiscardItToo)
     about->close(); // what the title bar's close box does
     flushDeletes();
     EXPECT_TRUE(about.isNull());
+}
+
+TEST_F(AboutWindow, ScreenReadersReadEachLabelAsShown)
+{
+    const QPointer<About> about = showAbout();
+    ASSERT_TRUE(about);
+    for (const char *name : {"lblTitle", "lblVersion", "lblDescription"}) {
+        auto *label = about->findChild<QLabel *>(QString::fromLatin1(name));
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(reader, nullptr) << name;
+        EXPECT_EQ(reader->text(QAccessible::Name), label->text()) << name;
+    }
 }
 
 using Ending = WindowTest;
