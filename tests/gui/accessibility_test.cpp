@@ -55,29 +55,13 @@ void PrintTo(const UserSteps &row, std::ostream *out) { *out << row.name; }
 
 class Accessibility : public WindowTest, public testing::WithParamInterface<UserSteps> {
 public:
+    using WindowTest::answerHoldingRegister;
+    using WindowTest::answerSlaveRange;
     using WindowTest::clickMark;
     using WindowTest::key;
     using WindowTest::pick;
     using WindowTest::press;
     using WindowTest::type;
-
-    void answerHoldingRegister()
-    {
-        clickMark("XYZOpt");
-        pick("ModCmdLst", QStringLiteral(" 03 - Read Holding Registers  (4X)"));
-        type("RegTxt", QStringLiteral("1234"));
-        type("SlaveAddrTxt", QStringLiteral("5"));
-        press("TransMasterCmd");
-    }
-
-    void answerSlaveRange()
-    {
-        clickMark("SlaveOpt");
-        type("DataFileTxt", QStringLiteral("N7:4/5"));
-        type("StartRegTxt", QStringLiteral("40001"));
-        type("NumRegTxt", QStringLiteral("10"));
-        press("TransSlaveCmd");
-    }
 
     QLabel *labelOf(Corvane::Subs::Control id)
     {

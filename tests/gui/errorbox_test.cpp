@@ -104,12 +104,7 @@ protected:
 
 TEST_F(AnswerBehindTheBox, MasterAnswerStaysUntilOkThenGoes)
 {
-    clickMark("XYZOpt");
-    pick("ModCmdLst", QStringLiteral(" 03 - Read Holding Registers  (4X)"));
-    type("RegTxt", QStringLiteral("1234"));
-    type("SlaveAddrTxt", QStringLiteral("5"));
-    press("TransMasterCmd");
-    ASSERT_EQ(text("DTATxt"), "N451:234");
+    ASSERT_NO_FATAL_FAILURE(answerHoldingRegister());
 
     type("SlaveAddrTxt", QStringLiteral("10"));
     EXPECT_EQ(pressAndLook("TransMasterCmd", {"DTATxt"}), QStringList{"N451:234"});
@@ -119,11 +114,7 @@ TEST_F(AnswerBehindTheBox, MasterAnswerStaysUntilOkThenGoes)
 
 TEST_F(AnswerBehindTheBox, SlaveAnswersStayUntilOkThenGo)
 {
-    clickMark("SlaveOpt");
-    type("DataFileTxt", QStringLiteral("N7:4/5"));
-    type("StartRegTxt", QStringLiteral("40001"));
-    type("NumRegTxt", QStringLiteral("10"));
-    press("TransSlaveCmd");
+    ASSERT_NO_FATAL_FAILURE(answerSlaveRange());
     const QStringList answers{"ModStartTxt", "ModEndTxt", "FileTxt", "WordTxt"};
     const QStringList answer{"40001", "40010", "7", "4"};
     QStringList shown;

@@ -50,18 +50,6 @@ void PrintTo(const TypedText &row, std::ostream *out) { *out << row.name; }
 
 class TypingIntoAList : public WindowTest {
 protected:
-    // PLC-5, NXYZ:Z, " 03 - Read Holding Registers  (4X)", register 1234 and
-    // slave 5 answer N451:234.
-    void answerHoldingRegister()
-    {
-        clickMark("XYZOpt");
-        pick("ModCmdLst", kHoldingRegisters);
-        type("RegTxt", QStringLiteral("1234"));
-        type("SlaveAddrTxt", QStringLiteral("5"));
-        press("TransMasterCmd");
-        ASSERT_EQ(text("DTATxt"), "N451:234");
-    }
-
     // Shows the subfunction list with the Read subfunctions.
     void showSubfunctions()
     {

@@ -119,6 +119,26 @@ QString WindowTest::focusedControl() const
     return {};
 }
 
+void WindowTest::answerHoldingRegister()
+{
+    clickMark("XYZOpt");
+    pick("ModCmdLst", QStringLiteral(" 03 - Read Holding Registers  (4X)"));
+    type("RegTxt", QStringLiteral("1234"));
+    type("SlaveAddrTxt", QStringLiteral("5"));
+    press("TransMasterCmd");
+    ASSERT_EQ(text("DTATxt"), "N451:234");
+}
+
+void WindowTest::answerSlaveRange()
+{
+    clickMark("SlaveOpt");
+    type("DataFileTxt", QStringLiteral("N7:4/5"));
+    type("StartRegTxt", QStringLiteral("40001"));
+    type("NumRegTxt", QStringLiteral("10"));
+    press("TransSlaveCmd");
+    ASSERT_EQ(text("ModEndTxt"), "40010");
+}
+
 QString WindowTest::text(const char *name) const
 {
     QWidget *widget = control(name);

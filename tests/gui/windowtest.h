@@ -58,6 +58,13 @@ protected:
     // The table name of the control that has the focus; empty if none has.
     QString focusedControl() const;
 
+    // Two worked examples, typed and translated as a user would. Master: PLC-5,
+    // NXYZ:Z, " 03 - Read Holding Registers  (4X)", register 1234, slave 5
+    // answer N451:234. Slave: N7:4/5, 40001 and 10 answer 40001 to 40010,
+    // file 7, word 4.
+    void answerHoldingRegister();
+    void answerSlaveRange();
+
     QString text(const char *name) const;
     bool shown(const char *name) const;
     int topInTwips(const char *name) const;
