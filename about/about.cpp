@@ -34,17 +34,13 @@ About::About(QWidget *parent)
 void About::Form_Load()
 {
     const auto caption = [this](Control control, const QString &text) {
-        auto *label = m_controls.widget<QLabel>(control);
-        label->setText(text);
-        return label;
+        m_controls.widget<QLabel>(control)->setText(text);
     };
+    // Screen readers read each label by the text it shows.
     setWindowTitle(toQString(Subs::aboutCaption()));
-    caption(Control::lblVersion, toQString(Subs::aboutVersionLine()))
-        ->setAccessibleName(toQString(Subs::aboutVersionLine()));
-    QLabel *title = caption(Control::lblTitle, toQString(kApplicationTitle));
-    title->setAccessibleName(title->text());
-    caption(Control::lblDescription, toQString(Subs::aboutDescription()))
-        ->setAccessibleName(title->text() + QStringLiteral(" description"));
+    caption(Control::lblVersion, toQString(Subs::aboutVersionLine()));
+    caption(Control::lblTitle, toQString(kApplicationTitle));
+    caption(Control::lblDescription, toQString(Subs::aboutDescription()));
 }
 
 void About::cmdOK_Click() { close(); }

@@ -3,8 +3,10 @@
 #include "about/about.h"
 #include "app/rules/layouts.h"
 #include "app/rules/mappingevents.h"
+#include "app/widgets/accessibility.h"
 #include "app/widgets/errorbox.h"
 #include "app/widgets/qtconversions.h"
+#include "app/widgets/radiokeyboard.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,6 +30,7 @@ Mapping::Mapping(QWidget *parent)
       m_errorBox(&ShowErrorBox)
 {
     setObjectName(QStringLiteral("Mapping"));
+    readAsWindow(this);
     installFontSubstitutes();
     setWindowIcon(QIcon(QStringLiteral(":/images/corvane.png")));
     // The header stands on the window-background colour; Frame1 and all inside
@@ -38,6 +41,7 @@ Mapping::Mapping(QWidget *parent)
     setAutoFillBackground(true);
 
     m_controls.build(Subs::mainWindowControls(), this);
+    new RadioKeyboard(this);
     const auto order = Subs::tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(control(order[i - 1]), control(order[i]));
@@ -76,17 +80,9 @@ void Mapping::setText(Control control, std::string_view text)
         box->setEditText(shown);
         return;
     }
-    auto *label = m_controls.widget<QLabel>(control);
-    label->setText(shown);
-    if (Subs::controlSpec(control).kind == Subs::ControlKind::OutputLabel) {
-        label->setAccessibleDescription(shown);
-        return;
-    }
-    // A control that the label names takes the same text as its accessible name.
-    for (const Subs::ControlSpec &item : Subs::mainWindowControls()) {
-        if (item.namedBy == control)
-            this->control(item.id)->setAccessibleName(shown.trimmed());
-    }
+    // A caption renames the control that it names; an answer is the output
+    // label's accessible name, which QLabel::setText announces.
+    setCaptionText(m_controls.widget<QLabel>(control), shown);
 }
 
 void Mapping::setVisible(Control control, bool visible)

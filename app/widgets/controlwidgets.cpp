@@ -1,11 +1,12 @@
 #include "app/widgets/controlwidgets.h"
 
+#include "app/widgets/accessibility.h"
+#include "app/widgets/editablelist.h"
 #include "app/widgets/qtconversions.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QColor>
-#include <QComboBox>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -154,12 +155,7 @@ QWidget *createControl(const ControlSpec &item, QWidget *parent)
         return field;
     }
     case ControlKind::DropDown: {
-        auto *box = new QComboBox(parent);
-        box->setEditable(true);
-        // Enter neither adds the typed text to the list nor completes it from the
-        // list: the box shows exactly what was typed.
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
+        auto *box = new EditableList(parent);
         for (std::string_view entry : item.entries)
             box->addItem(toQString(entry));
         // The first entry added becomes the box's text; the table's text is the one to show.
@@ -197,15 +193,13 @@ void ControlWidgets::build(std::span<const ControlSpec> rows, QWidget *window)
             radioGroup(parent)->addButton(option);
     }
     // Names come after every widget exists: a label may name a control built
-    // before it.
+    // before it. Labels and buttons are read by their own text.
     for (const ControlSpec &item : rows) {
         QWidget *created = widget(item.id);
         if (!item.accessibleName.empty())
             created->setAccessibleName(toQString(item.accessibleName));
         else if (item.namedBy)
-            created->setAccessibleName(widget<QLabel>(*item.namedBy)->text().trimmed());
-        else
-            created->setAccessibleName(toQString(item.text).trimmed());
+            nameAfterLabel(created, widget<QLabel>(*item.namedBy));
     }
 }
 

@@ -17,9 +17,9 @@ namespace Corvane::Desktop {
 class ControlWidgets {
 public:
     // Builds one widget for each row, containers before their contents, into
-    // `window`: kind, object name, geometry, font, text, visibility and
-    // accessible name from the table. Radio buttons exclude each other within
-    // their container only.
+    // `window`: kind, object name, geometry, font, text, visibility and the
+    // names that screen readers read (accessibility.h). Radio buttons exclude
+    // each other within their container only.
     void build(std::span<const Subs::ControlSpec> rows, QWidget *window);
 
     QWidget *widget(Subs::Control control) const { return m_widgets[Subs::indexOf(control)]; }

@@ -4,11 +4,15 @@
 #include "app/rules/captions.h"
 #include "app/widgets/qtconversions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
+#include <string>
 
 namespace {
 
@@ -121,6 +125,74 @@ TEST_F(AboutWindow, EscapeAndTheCloseBoxDiscardItToo)
     about->close(); // what the title bar's close box does
     flushDeletes();
     EXPECT_TRUE(about.isNull());
+}
+
+// Places written out by hand from the About window's design (twips): left,
+// top, width, height; a line by its two end points and its width in pixels.
+struct AboutPlace {
+    const char *control;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+void PrintTo(const AboutPlace &row, std::ostream *out) { *out << row.control; }
+
+constexpr AboutPlace kAboutPlaces[] = {
+    {"picIcon", 240, 240, 540, 540},
+    {"lblTitle", 1050, 240, 3885, 480},
+    {"lblVersion", 1050, 780, 3885, 225},
+    {"lblDescription", 1050, 1365, 3885, 1170},
+    {"cmdOK", 4245, 2760, 1260, 345},
+    // Line1 index 1: grey, from 90, 2685 to 5654, 2685, one pixel wide.
+    {"Line1_1", 90, 2685, 5654 - 90, 15},
+    // Line1 index 0: white, from 105, 2700 to 5654, 2700, two pixels wide.
+    {"Line1_0", 105, 2700, 5654 - 105, 2 * 15},
+};
+
+class AboutPlaces : public AboutWindow, public testing::WithParamInterface<AboutPlace> {};
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+TEST_P(AboutPlaces, ControlStandsWhereTheDesignPutsIt)
+{
+    const AboutPlace &row = GetParam();
+    const QPointer<About> about = showAbout();
+    ASSERT_TRUE(about);
+    auto *widget = about->findChild<QWidget *>(QString::fromLatin1(row.control));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget(), about.data());
+    EXPECT_EQ(widget->geometry(),
+              QRect(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height)));
+}
+
+INSTANTIATE_TEST_SUITE_P(About, AboutPlaces, testing::ValuesIn(kAboutPlaces),
+                         [](const auto &info) { return std::string(info.param.control); });
+
+TEST_F(AboutWindow, SeparatorIsGreyOverWhite)
+{
+    const QPointer<About> about = showAbout();
+    ASSERT_TRUE(about);
+    const auto colour = [&about](const char *name) {
+        return about->findChild<QWidget *>(QString::fromLatin1(name))
+            ->palette()
+            .color(QPalette::Window);
+    };
+    EXPECT_EQ(colour("Line1_1"), QColor(128, 128, 128));
+    EXPECT_EQ(colour("Line1_0"), QColor(255, 255, 255));
+}
+
+TEST_F(AboutWindow, ScreenReadersReadEachLabelAsShown)
+{
+    const QPointer<About> about = showAbout();
+    ASSERT_TRUE(about);
+    for (const char *name : {"lblTitle", "lblVersion", "lblDescription"}) {
+        auto *label = about->findChild<QLabel *>(QString::fromLatin1(name));
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(reader, nullptr) << name;
+        EXPECT_EQ(reader->text(QAccessible::Name), label->text()) << name;
+    }
 }
 
 using Ending = WindowTest;

@@ -5,6 +5,7 @@
 #include "errors/errormessages.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 
@@ -70,6 +71,61 @@ TEST_F(RealErrorBox, FailedSlaveTranslationShowsTheModalBoxThenBlanksTheAnswer)
     EXPECT_FALSE(seen.text.contains(u'\r'));
     for (const char *name : {"ModStartTxt", "ModEndTxt", "FileTxt", "WordTxt"})
         EXPECT_TRUE(text(name).isEmpty()) << name;
+}
+
+class AnswerBehindTheBox : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window().setErrorBox(&Corvane::Desktop::ShowErrorBox);
+    }
+
+    // Presses the button with the real box and returns what the answer labels
+    // showed while the box was open.
+    QStringList pressAndLook(const char *button, const QStringList &answers)
+    {
+        QStringList seen;
+        bool opened = false;
+        whenModalOpens([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return;
+            opened = true;
+            for (const QString &name : answers)
+                seen << label(name.toLatin1().constData())->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        press(button);
+        EXPECT_TRUE(opened) << "no modal message box opened";
+        return seen;
+    }
+};
+
+TEST_F(AnswerBehindTheBox, MasterAnswerStaysUntilOkThenGoes)
+{
+    ASSERT_NO_FATAL_FAILURE(answerHoldingRegister());
+
+    type("SlaveAddrTxt", QStringLiteral("10"));
+    EXPECT_EQ(pressAndLook("TransMasterCmd", {"DTATxt"}), QStringList{"N451:234"});
+    EXPECT_EQ(m_codes.size(), 0u) << "the real box, not the recorder, must have shown it";
+    EXPECT_TRUE(text("DTATxt").isEmpty());
+}
+
+TEST_F(AnswerBehindTheBox, SlaveAnswersStayUntilOkThenGo)
+{
+    ASSERT_NO_FATAL_FAILURE(answerSlaveRange());
+    const QStringList answers{"ModStartTxt", "ModEndTxt", "FileTxt", "WordTxt"};
+    const QStringList answer{"40001", "40010", "7", "4"};
+    QStringList shown;
+    for (const QString &name : answers)
+        shown << text(name.toLatin1().constData());
+    ASSERT_EQ(shown, answer);
+
+    type("DataFileTxt", QStringLiteral("N7:4/16"));
+    EXPECT_EQ(pressAndLook("TransSlaveCmd", answers), answer);
+    for (const QString &name : answers)
+        EXPECT_TRUE(text(name.toLatin1().constData()).isEmpty()) << name.toStdString();
 }
 
 TEST_F(RealErrorBox, CodeWithoutAMessageShowsTheTitleOverAnEmptyText)

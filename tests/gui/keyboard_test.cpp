@@ -8,27 +8,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <set>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
 class Keyboard : public WindowTest {
 protected:
-    // The table name of the control that has the focus (an editable list box
-    // hands it to its edit line).
-    QString focusedControl() const
-    {
-        std::set<QString> names;
-        for (const auto &item : Corvane::Subs::mainWindowControls())
-            names.insert(QString::fromUtf8(item.name.data(), item.name.size()));
-        for (QWidget *widget = QApplication::focusWidget(); widget;
-             widget = widget->parentWidget()) {
-            if (names.contains(widget->objectName()))
-                return widget->objectName();
-        }
-        return {};
-    }
-
     // Tabs once round the window from `first` and returns the controls visited.
     QStringList tabRound(const char *first)
     {
@@ -49,6 +36,117 @@ protected:
         return qobject_cast<QRadioButton *>(control(name))->isChecked();
     }
 };
+
+// --- Tab and Shift+Tab stop only on the selected mark of each group ------------------
+
+class Round;
+
+struct ReachedState {
+    const char *name;
+    std::function<void(Round &)> steps;
+    // The Tab stops from Exit round to Exit, written out by hand.
+    std::vector<const char *> stops;
+};
+
+void PrintTo(const ReachedState &row, std::ostream *out) { *out << row.name; }
+
+class Round : public Keyboard, public testing::WithParamInterface<ReachedState> {
+public:
+    using WindowTest::clickMark;
+    using WindowTest::control;
+    using WindowTest::key;
+
+    // Puts the focus on a control by tabbing to it from Exit, as a user would.
+    void tabTo(const char *name)
+    {
+        control("Exit")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 30 && focusedControl() != QLatin1String(name); ++i)
+            key(Qt::Key_Tab);
+        ASSERT_EQ(focusedControl(), QLatin1String(name));
+    }
+
+    // Presses Tab (or Shift+Tab) from Exit until the focus is back on Exit.
+    QStringList stops(bool forward)
+    {
+        control("Exit")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 30; ++i) {
+            key(Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+            const QString now = focusedControl();
+            visited << now;
+            if (now == QLatin1String("Exit"))
+                break;
+        }
+        return visited;
+    }
+};
+
+TEST_P(Round, TabAndShiftTabStopOnlyOnSelectedMarks)
+{
+    GetParam().steps(*this);
+    QStringList expected;
+    for (const char *stop : GetParam().stops)
+        expected << QString::fromLatin1(stop);
+    // Backward first: a forward round gives each group's first mark the focus,
+    // and Qt moves the stop of a group to the mark that had the focus.
+    QStringList backward(expected.rbegin() + 1, expected.rend());
+    backward << QStringLiteral("Exit");
+    EXPECT_EQ(stops(false), backward);
+    EXPECT_EQ(stops(true), expected);
+}
+
+const std::vector<const char *> kStartUpStops{
+    "MasterOpt", "PLC5Opt",      "XYYOpt",         "MesTypeLst", "ModCmdLst",
+    "RegTxt",    "SlaveAddrTxt", "TransMasterCmd", "Aboutcmd",   "Exit"};
+
+const ReachedState kReachedStates[] = {
+    {"StartUp", [](Round &) {}, kStartUpStops},
+    {"FormatClicked",
+     [](Round &test) { test.clickMark("YXZOpt"); },
+     {"MasterOpt", "PLC5Opt", "YXZOpt", "MesTypeLst", "ModCmdLst", "RegTxt", "SlaveAddrTxt",
+      "TransMasterCmd", "Aboutcmd", "Exit"}},
+    {"FormatByArrowKey",
+     [](Round &test) {
+         test.tabTo("XYYOpt");
+         test.key(Qt::Key_Right);
+     },
+     {"MasterOpt", "PLC5Opt", "XYZOpt", "MesTypeLst", "ModCmdLst", "RegTxt", "SlaveAddrTxt",
+      "TransMasterCmd", "Aboutcmd", "Exit"}},
+    {"Plc3ByArrowKey",
+     [](Round &test) {
+         test.tabTo("PLC5Opt");
+         test.key(Qt::Key_Left);
+     },
+     {"MasterOpt", "PLC3Opt", "MesTypeLst", "ModCmdLst", "RegTxt", "SlaveAddrTxt", "TransMasterCmd",
+      "Aboutcmd", "Exit"}},
+    {"Plc3ThenPlc5Clicked",
+     [](Round &test) {
+         test.clickMark("PLC3Opt");
+         test.clickMark("PLC5Opt");
+     },
+     kStartUpStops},
+    {"SlaveClicked",
+     [](Round &test) { test.clickMark("SlaveOpt"); },
+     {"SlaveOpt", "DataFileTxt", "StartRegTxt", "NumRegTxt", "TransSlaveCmd", "Aboutcmd", "Exit"}},
+    {"SlaveThenMasterClicked",
+     [](Round &test) {
+         test.clickMark("SlaveOpt");
+         test.clickMark("MasterOpt");
+     },
+     kStartUpStops},
+    {"MarkPressedButReleasedElsewhere",
+     [](Round &test) {
+         // The mark takes the focus on the press, but without a release on it
+         // nothing is selected.
+         QWidget *mark = test.control("XYZOpt");
+         QTest::mousePress(mark, Qt::LeftButton, {}, QPoint(8, 8));
+         QTest::mouseRelease(mark, Qt::LeftButton, {}, QPoint(200, 8));
+     },
+     kStartUpStops},
+};
+
+INSTANTIATE_TEST_SUITE_P(Window, Round, testing::ValuesIn(kReachedStates),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Keyboard, TabVisitsTheMasterPlc5Controls)
 {

@@ -17,7 +17,6 @@ TEST_F(MasterWindow, HoldingRegisterInNxyzComposesTheDataTableAddress)
     press("TransMasterCmd");
     EXPECT_TRUE(m_codes.empty());
     EXPECT_EQ(text("DTATxt"), "N451:234");
-    EXPECT_EQ(label("DTATxt")->accessibleDescription(), "N451:234");
 }
 
 TEST_F(MasterWindow, RefusalClearsThePreviousAnswer)

@@ -5,7 +5,6 @@
 #include "app/widgets/qtconversions.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -155,23 +154,6 @@ TEST_F(StartUp, TitleBoxShowsTwoLinesEachEndedByALineBreak)
     EXPECT_EQ(title->toPlainText(), "Allan-Bradley / Modicon\nCorvane\n");
     EXPECT_TRUE(title->isReadOnly());
     EXPECT_EQ(title->frameShape(), QFrame::NoFrame);
-}
-
-TEST_F(StartUp, EveryControlHasAnAccessibleName)
-{
-    for (const ControlSpec &item : mainWindowControls()) {
-        QWidget *widget = window().control(item.id);
-        ASSERT_NE(QAccessible::queryAccessibleInterface(widget), nullptr) << item.name;
-        // The property, not the interface's Name: on Unix an editable box
-        // reports its text as its name and names itself through relations.
-        const QString name = widget->accessibleName();
-        EXPECT_FALSE(name.trimmed().isEmpty()) << item.name;
-        if (item.namedBy) {
-            EXPECT_EQ(name,
-                      label(std::string(controlSpec(*item.namedBy).name).c_str())->text().trimmed())
-                << item.name;
-        }
-    }
 }
 
 // --- Every control against its table row ------------------------------------------

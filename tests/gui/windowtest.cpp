@@ -1,6 +1,7 @@
 #include "windowtest.h"
 
 #include "app/rules/controltable.h"
+#include "app/widgets/qtconversions.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -82,11 +83,60 @@ void WindowTest::pick(const char *listName, const QString &entry)
 void WindowTest::type(const char *name, const QString &text)
 {
     QWidget *target = control(name);
+    ASSERT_TRUE(target->isVisible()) << name;
     if (auto *box = qobject_cast<QComboBox *>(target))
         target = box->lineEdit();
-    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(target, Qt::Key_Delete);
-    QTest::keyClicks(target, text);
+    // A click into another window makes it the active one first.
+    QWidget *window = target->window();
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+    }
+    QTest::mouseClick(target, Qt::LeftButton);
+    ASSERT_EQ(focusedControl(), QString::fromLatin1(name)) << "the click did not focus it";
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_Delete);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void WindowTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "no control has the focus";
+    QTest::keyClick(focus, key, modifiers);
+}
+
+QString WindowTest::focusedControl() const
+{
+    // An editable list box lends the focus to its edit line, so walk up to the
+    // first widget that the table names.
+    for (QWidget *widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        for (const Corvane::Subs::ControlSpec &item : Corvane::Subs::mainWindowControls()) {
+            if (widget->objectName() == Corvane::Desktop::toQString(item.name))
+                return widget->objectName();
+        }
+    }
+    return {};
+}
+
+void WindowTest::answerHoldingRegister()
+{
+    clickMark("XYZOpt");
+    pick("ModCmdLst", QStringLiteral(" 03 - Read Holding Registers  (4X)"));
+    type("RegTxt", QStringLiteral("1234"));
+    type("SlaveAddrTxt", QStringLiteral("5"));
+    press("TransMasterCmd");
+    ASSERT_EQ(text("DTATxt"), "N451:234");
+}
+
+void WindowTest::answerSlaveRange()
+{
+    clickMark("SlaveOpt");
+    type("DataFileTxt", QStringLiteral("N7:4/5"));
+    type("StartRegTxt", QStringLiteral("40001"));
+    type("NumRegTxt", QStringLiteral("10"));
+    press("TransSlaveCmd");
+    ASSERT_EQ(text("ModEndTxt"), "40010");
 }
 
 QString WindowTest::text(const char *name) const

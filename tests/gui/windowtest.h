@@ -50,8 +50,20 @@ protected:
     void press(const char *buttonName);
     // Opens the list's drop-down and clicks the entry.
     void pick(const char *listName, const QString &entry);
-    // Replaces the text of a field or of a list's edit box by typing.
+    // Clicks into a field or a list's edit box, selects its text and types over
+    // it; the keys go where the focus is, as a user's keys do.
     void type(const char *name, const QString &text);
+    // Presses a key where the focus is.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The table name of the control that has the focus; empty if none has.
+    QString focusedControl() const;
+
+    // Two worked examples, typed and translated as a user would. Master: PLC-5,
+    // NXYZ:Z, " 03 - Read Holding Registers  (4X)", register 1234, slave 5
+    // answer N451:234. Slave: N7:4/5, 40001 and 10 answer 40001 to 40010,
+    // file 7, word 4.
+    void answerHoldingRegister();
+    void answerSlaveRange();
 
     QString text(const char *name) const;
     bool shown(const char *name) const;
