@@ -27,6 +27,18 @@ TEST(SchemeNames, AreReadExactlyAsTheUserWritesThem)
     EXPECT_EQ(plcNumberList(), "5 or 3");
 }
 
+TEST(PlcTypes, AreNamedByNumberAndByTheirWindowName)
+{
+    const auto rows = plcTypeRows();
+    ASSERT_EQ(rows.size(), 2u);
+    for (const PlcTypeRow &row : rows)
+        EXPECT_EQ(&plcTypeRow(row.plc), &row) << row.name;
+    EXPECT_EQ(plcTypeRow(PlcType::Plc5).number, "5");
+    EXPECT_EQ(plcTypeRow(PlcType::Plc5).name, "PLC-5");
+    EXPECT_EQ(plcTypeRow(PlcType::Plc3).number, "3");
+    EXPECT_EQ(plcTypeRow(PlcType::Plc3).name, "PLC-3");
+}
+
 TEST(SchemeRows, Plc3IsOneSchemeWhateverTheHiddenFormat)
 {
     for (AddressFormat format : {AddressFormat::XYY, AddressFormat::XYZ, AddressFormat::YXZ})

@@ -285,6 +285,42 @@ INSTANTIATE_TEST_SUITE_P(
                    "zeros"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+constexpr const char *kNotAnAddress = "not a data table address: a file type letter, a file "
+                                      "number, \":\" and a word are expected, as in N451:234";
+constexpr const char *kYxzFileRule =
+    "the file number must be the slave address less one (none for slave 1), a function digit 1, "
+    "3, 4 or 8 (none for coil commands 01 and 15 with slave 1) and the register's thousands digit";
+
+// Each piece of the address, and each rule, at the edge where it stops composing.
+INSTANTIATE_TEST_SUITE_P(
+    Edges, DecodeRefusals,
+    testing::Values(
+        WhyNoneRow{"EmptyText", "", kXYY, kNotAnAddress},
+        WhyNoneRow{"DigitForTheLetter", "7:1", kXYY, kNotAnAddress},
+        WhyNoneRow{"SignBetweenTheCases", "[1:1", kPLC3, kNotAnAddress},
+        WhyNoneRow{"SignAfterTheLowerCase", "{1:1", kPLC3, kNotAnAddress},
+        WhyNoneRow{"NoFileNumber", "N:1", kXYY, kNotAnAddress},
+        WhyNoneRow{"NoWord", "N4:", kXYZ, kNotAnAddress},
+        WhyNoneRow{"LetterInTheFileNumber", "N4a:1", kXYZ, kNotAnAddress},
+        WhyNoneRow{"LetterInTheWord", "N45:1a", kYXZ, kNotAnAddress},
+        WhyNoneRow{"XyyIntegerFilesOnly", "F405:1", kXYY,
+                   "PLC-5 messages always target an integer file: the letter must be N"},
+        WhyNoneRow{"YxzIntegerFilesOnly", "S41:1", kYXZ,
+                   "PLC-5 messages always target an integer file: the letter must be N"},
+        WhyNoneRow{"XyzRegisterZero", "N450:0", kXYZ,
+                   "the word must be the register itself (1 to 999, no leading zeros) when the "
+                   "file number ends in 0, otherwise the register's last three digits (000 to "
+                   "999)"},
+        WhyNoneRow{"YxzFourDigitFile", "N1246:100", kYXZ, kYxzFileRule},
+        WhyNoneRow{"YxzHighThousandsOfAnotherSlave", "N156:100", kYXZ, kYxzFileRule},
+        WhyNoneRow{"Plc3SlaveWithLeadingZero", "B007:5", kPLC3,
+                   "the file number must be a slave address from 0 to 255, without leading "
+                   "zeros"},
+        WhyNoneRow{"Plc3TwoDigitSlaveRegisterZero", "B12:0", kPLC3,
+                   "the word must be a start register or coil from 1 to 9999, without leading "
+                   "zeros"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 // The command table is what the CLI's shortcuts and the defaults read.
 struct CommandRow {
     const char *name;
@@ -321,6 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRow{"PresetMultipleWrites", "16", " 16 - Pre-set Multiple Registers  (4X)",
                    " Write"},
         CommandRow{"SevenIsNoCommand", "07", nullptr, ""},
+        CommandRow{"SevenAloneIsNoCommand", "7", nullptr, ""},
         CommandRow{"ThreeDigitsAreNoCommand", "003", nullptr, ""},
         CommandRow{"EmptyIsNoCommand", "", nullptr, ""}),
     [](const auto &info) { return std::string(info.param.name); });

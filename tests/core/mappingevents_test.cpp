@@ -1,5 +1,7 @@
 #include "app/rules/controltable.h"
+#include "app/rules/layouts.h"
 #include "app/rules/mappingevents.h"
+#include "app/rules/subs.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -25,6 +27,8 @@ public:
             m_texts[indexOf(item.id)] = std::string(item.text);
             m_visible[indexOf(item.id)] = item.visible;
             m_selected[indexOf(item.id)] = item.checked;
+            m_tops[indexOf(item.id)] = item.rect.top;
+            m_heights[indexOf(item.id)] = item.rect.height;
         }
     }
 
@@ -56,12 +60,21 @@ public:
         m_entries[indexOf(list)].assign(entries.begin(), entries.end());
         log(list, "refill", shown);
     }
-    void setTop(Control control, int twips) override { log(control, "top", std::to_string(twips)); }
+    void setTop(Control control, int twips) override
+    {
+        m_tops[indexOf(control)] = twips;
+        log(control, "top", std::to_string(twips));
+    }
     void setHeight(Control control, int twips) override
     {
+        m_heights[indexOf(control)] = twips;
         log(control, "height", std::to_string(twips));
     }
-    void setWindowHeight(int twips) override { m_log.push_back("window " + std::to_string(twips)); }
+    void setWindowHeight(int twips) override
+    {
+        m_windowHeight = twips;
+        m_log.push_back("window " + std::to_string(twips));
+    }
     void setCaption(std::string_view caption) override
     {
         m_log.push_back("caption " + std::string(caption));
@@ -77,6 +90,9 @@ public:
     void choose(Control option) { setSelected(option), m_log.clear(); }
 
     bool visible(Control control) const { return m_visible[indexOf(control)]; }
+    int top(Control control) const { return m_tops[indexOf(control)]; }
+    int height(Control control) const { return m_heights[indexOf(control)]; }
+    int windowHeight() const { return m_windowHeight; }
     const std::vector<std::string_view> &entries(Control list) const
     {
         return m_entries[indexOf(list)];
@@ -95,6 +111,9 @@ private:
     std::array<std::string, kControlCount> m_texts;
     std::array<bool, kControlCount> m_visible{};
     std::array<bool, kControlCount> m_selected{};
+    std::array<int, kControlCount> m_tops{};
+    std::array<int, kControlCount> m_heights{};
+    int m_windowHeight = 0;
     std::array<std::vector<std::string_view>, kControlCount> m_entries;
     std::vector<std::string> m_log;
 };
@@ -233,6 +252,302 @@ TEST(ModeEvents, SlaveLaysOutFrame1ThenTheWindow)
     Events::SlaveOpt_Click(form);
     EXPECT_THAT(form.takeLog(), ElementsAre("MasterFrm hide", "SlaveFrm show", "Frame1 height 6255",
                                             "window 8370"));
+}
+
+// The handler each round mark runs when the user selects it.
+struct RoundMark {
+    Control option;
+    void (*handler)(Form &);
+};
+constexpr RoundMark kRoundMarks[] = {
+    {Control::MasterOpt, &Events::MasterOpt_Click}, {Control::SlaveOpt, &Events::SlaveOpt_Click},
+    {Control::PLC3Opt, &Events::PLC3Opt_Click},     {Control::PLC5Opt, &Events::PLC5Opt_Click},
+    {Control::XYYOpt, &Events::XYYOpt_Click},       {Control::XYZOpt, &Events::XYZOpt_Click},
+    {Control::YXZOpt, &Events::YXZOpt_Click},
+};
+
+void select(FakeForm &form, Control option)
+{
+    form.choose(option);
+    for (const RoundMark &mark : kRoundMarks) {
+        if (mark.option == option)
+            mark.handler(form);
+    }
+}
+
+// What the window shows after start-up, a message type typed and a run of
+// round marks selected.
+struct SelectionRow {
+    const char *name;
+    std::string messageType;
+    std::vector<Control> picks;
+    int windowHeight;
+    int frame1Height;
+    int addrCmdTop;
+    int diagSubTop;
+    int masterTransTop;
+    bool masterShown;
+    bool formatShown;
+    Control plc;
+    Control format;
+    std::string registerCaption;
+    std::string registerHint;
+    std::string slaveHint;
+};
+
+class Selections : public testing::TestWithParam<SelectionRow> {};
+
+TEST_P(Selections, LayOutTheWindowAndRefreshThePrompts)
+{
+    const SelectionRow &row = GetParam();
+    FakeForm form;
+    Events::Form_Load(form);
+    form.type(Control::MesTypeLst, row.messageType);
+    for (Control option : row.picks)
+        select(form, option);
+
+    EXPECT_EQ(form.windowHeight(), row.windowHeight);
+    EXPECT_EQ(form.height(Control::Frame1), row.frame1Height);
+    EXPECT_EQ(form.top(Control::AddrCmdLbl), row.addrCmdTop);
+    EXPECT_EQ(form.top(Control::DiagSubLst), row.diagSubTop);
+    EXPECT_EQ(form.top(Control::MasterTransFrm), row.masterTransTop);
+    EXPECT_EQ(form.visible(Control::MasterFrm), row.masterShown);
+    EXPECT_EQ(form.visible(Control::SlaveFrm), !row.masterShown);
+    for (Control control : formatControls())
+        EXPECT_EQ(form.visible(control), row.formatShown) << controlSpec(control).name;
+    EXPECT_TRUE(form.isSelected(row.plc));
+    EXPECT_TRUE(form.isSelected(row.format));
+    EXPECT_EQ(form.text(Control::RegLbl), row.registerCaption);
+    EXPECT_EQ(form.text(Control::RegValLbl), row.registerHint);
+    EXPECT_EQ(form.text(Control::SlaveValLbl), row.slaveHint);
+}
+
+constexpr const char *kYxzHint = "(1-255, 1000-1255, 2000-2255, 3000-3255, etc.)";
+
+// Start-up places AddrCmdLbl at 1200; the PLC-5 layout at 1320. A mode change
+// leaves the prompts alone, so the start-up caption keeps its leading space.
+INSTANTIATE_TEST_SUITE_P(
+    ModeAndPlcType, Selections,
+    testing::Values(SelectionRow{"Plc3FromStartUp",
+                                 " Read",
+                                 {Control::PLC3Opt},
+                                 8850,
+                                 6615,
+                                 240,
+                                 1920,
+                                 3720,
+                                 true,
+                                 false,
+                                 Control::PLC3Opt,
+                                 Control::XYYOpt,
+                                 "Start Coil",
+                                 "(1-9999)",
+                                 "(1-255)"},
+                    SelectionRow{"Plc3WhileWriting",
+                                 " Write",
+                                 {Control::PLC3Opt},
+                                 8850,
+                                 6615,
+                                 240,
+                                 1920,
+                                 3720,
+                                 true,
+                                 false,
+                                 Control::PLC3Opt,
+                                 Control::XYYOpt,
+                                 "Start Coil",
+                                 "(1-9999)",
+                                 "(0-255)"},
+                    SelectionRow{"Plc3WithATypedMessageTypeKeepsTheSlaveHint",
+                                 "Write",
+                                 {Control::PLC3Opt},
+                                 8850,
+                                 6615,
+                                 240,
+                                 1920,
+                                 3720,
+                                 true,
+                                 false,
+                                 Control::PLC3Opt,
+                                 Control::XYYOpt,
+                                 "Start Coil",
+                                 "(1-9999)",
+                                 "(1-99)"},
+                    SelectionRow{"SlaveFromStartUp",
+                                 " Read",
+                                 {Control::SlaveOpt},
+                                 8370,
+                                 6255,
+                                 1200,
+                                 3000,
+                                 4800,
+                                 false,
+                                 true,
+                                 Control::PLC5Opt,
+                                 Control::XYYOpt,
+                                 " Start Coil",
+                                 "(1-9999)",
+                                 "(1-99)"},
+                    SelectionRow{"MasterAgainKeepsPlc3",
+                                 " Write",
+                                 {Control::PLC3Opt, Control::SlaveOpt, Control::MasterOpt},
+                                 8850,
+                                 6615,
+                                 240,
+                                 1920,
+                                 3720,
+                                 true,
+                                 false,
+                                 Control::PLC3Opt,
+                                 Control::XYYOpt,
+                                 "Start Coil",
+                                 "(1-9999)",
+                                 "(0-255)"},
+                    SelectionRow{"MasterAgainLaysOutPlc5",
+                                 " Read",
+                                 {Control::SlaveOpt, Control::MasterOpt},
+                                 9930,
+                                 7695,
+                                 1320,
+                                 3000,
+                                 4800,
+                                 true,
+                                 true,
+                                 Control::PLC5Opt,
+                                 Control::XYYOpt,
+                                 " Start Coil",
+                                 "(1-9999)",
+                                 "(1-99)"},
+                    SelectionRow{"Plc5AfterPlc3KeepsNxyz",
+                                 " Read",
+                                 {Control::XYZOpt, Control::PLC3Opt, Control::PLC5Opt},
+                                 9930,
+                                 7695,
+                                 1320,
+                                 3000,
+                                 4800,
+                                 true,
+                                 true,
+                                 Control::PLC5Opt,
+                                 Control::XYZOpt,
+                                 "Start Coil",
+                                 "(1-9999)",
+                                 "(1-9)"},
+                    SelectionRow{"Plc5AfterPlc3BringsBackTheNyxzHints",
+                                 " Write",
+                                 {Control::YXZOpt, Control::PLC3Opt, Control::PLC5Opt},
+                                 9930,
+                                 7695,
+                                 1320,
+                                 3000,
+                                 4800,
+                                 true,
+                                 true,
+                                 Control::PLC5Opt,
+                                 Control::YXZOpt,
+                                 "Start Coil",
+                                 kYxzHint,
+                                 "(1-3)"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Under PLC-5 the hints follow the format alone, never the message type.
+INSTANTIATE_TEST_SUITE_P(Format, Selections,
+                         testing::Values(SelectionRow{"Nxyz",
+                                                      " Read",
+                                                      {Control::XYZOpt},
+                                                      9930,
+                                                      7695,
+                                                      1200,
+                                                      3000,
+                                                      4800,
+                                                      true,
+                                                      true,
+                                                      Control::PLC5Opt,
+                                                      Control::XYZOpt,
+                                                      "Start Coil",
+                                                      "(1-9999)",
+                                                      "(1-9)"},
+                                         SelectionRow{"NyxzWhileWriting",
+                                                      " Write",
+                                                      {Control::YXZOpt},
+                                                      9930,
+                                                      7695,
+                                                      1200,
+                                                      3000,
+                                                      4800,
+                                                      true,
+                                                      true,
+                                                      Control::PLC5Opt,
+                                                      Control::YXZOpt,
+                                                      "Start Coil",
+                                                      kYxzHint,
+                                                      "(1-3)"},
+                                         SelectionRow{"NyxzWithATypedMessageType",
+                                                      "x",
+                                                      {Control::YXZOpt},
+                                                      9930,
+                                                      7695,
+                                                      1200,
+                                                      3000,
+                                                      4800,
+                                                      true,
+                                                      true,
+                                                      Control::PLC5Opt,
+                                                      Control::YXZOpt,
+                                                      "Start Coil",
+                                                      kYxzHint,
+                                                      "(1-3)"},
+                                         SelectionRow{"NxyyAfterNyxz",
+                                                      " Read",
+                                                      {Control::YXZOpt, Control::XYYOpt},
+                                                      9930,
+                                                      7695,
+                                                      1200,
+                                                      3000,
+                                                      4800,
+                                                      true,
+                                                      true,
+                                                      Control::PLC5Opt,
+                                                      Control::XYYOpt,
+                                                      "Start Coil",
+                                                      "(1-9999)",
+                                                      "(1-99)"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FormatEvents, AFormatRefreshesTheThreeCaptionsAndNothingElse)
+{
+    FakeForm form;
+    form.type(Control::ModCmdLst, " 04 - Read Input Registers  (3X)");
+    select(form, Control::XYZOpt);
+    EXPECT_THAT(form.takeLog(), ElementsAre("RegLbl text Start Register", "RegValLbl text (1-9999)",
+                                            "SlaveValLbl text (1-9)"));
+}
+
+TEST(PlcTypeEvents, Plc5ShowsTheSevenFormatControlsBeforeItMovesTheRows)
+{
+    FakeForm form;
+    select(form, Control::PLC3Opt);
+    form.choose(Control::PLC5Opt);
+    Events::PLC5Opt_Click(form);
+    const auto log = form.takeLog();
+    ASSERT_GT(log.size(), 8u);
+    EXPECT_THAT(std::vector<std::string>(log.begin(), log.begin() + 8),
+                ElementsAre("AddrFrmtLbl show", "XYYOpt show", "XYYLbl show", "XYZOpt show",
+                            "XYZLbl show", "YXZOpt show", "YXZLbl show", "AddrCmdLbl top 1320"));
+}
+
+// Only " Read" and " Write" have subfunctions; any other text keeps the list.
+TEST(FillDiagSubLst, ATypedMessageTypeLeavesTheList)
+{
+    FakeForm form;
+    form.type(Control::MesTypeLst, " Write");
+    FillDiagSubLst(form);
+    form.takeLog();
+    form.type(Control::MesTypeLst, "Read");
+    FillDiagSubLst(form);
+    EXPECT_TRUE(form.takeLog().empty());
+    EXPECT_EQ(form.text(Control::DiagSubLst), " 01 - Restart Communications");
+    EXPECT_EQ(form.entries(Control::DiagSubLst).size(), 5u);
 }
 
 } // namespace

@@ -164,6 +164,8 @@ TEST(ListTexts, ListsHoldTheirEntriesAndDefaults)
     EXPECT_EQ(subfunctionTexts(MessageType::Write).size(), 5u);
     EXPECT_TRUE(commandTexts(MessageType::Other).empty());
     EXPECT_TRUE(subfunctionTexts(MessageType::Other).empty());
+    EXPECT_TRUE(defaultCommand(MessageType::Other).empty());
+    EXPECT_TRUE(defaultSubfunction(MessageType::Other).empty());
     EXPECT_EQ(defaultCommand(MessageType::Write), " 05 - Force Single Coil  (0X)");
     EXPECT_EQ(defaultSubfunction(MessageType::Read), " 00 - Return Data Query");
     EXPECT_EQ(defaultSubfunction(MessageType::Write), " 01 - Restart Communications");
