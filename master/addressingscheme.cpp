@@ -102,12 +102,14 @@ constexpr std::array kPlcTypes{
 
 const SchemeRow &schemeRow(const AddressingScheme &scheme)
 {
-    for (const SchemeRow &row : kRows) {
-        if (row.scheme.plc == scheme.plc &&
-            (scheme.plc == PlcType::Plc3 || row.scheme.format == scheme.format))
+    // Each PLC-5 format has a row of its own; PLC-3 has the last row, whatever
+    // its hidden format.
+    static_assert(kRows.back().scheme.plc == PlcType::Plc3);
+    for (const SchemeRow &row : std::span(kRows).first(kRows.size() - 1)) {
+        if (row.scheme == scheme)
             return row;
     }
-    return kRows.front();
+    return kRows.back();
 }
 
 std::span<const SchemeRow> schemeRows() { return kRows; }

@@ -264,9 +264,9 @@ std::string ExplainPLC3(const AddressParts &parts, const SchemeRow &row)
     if (!slave || *slave > slaves.high || (parts.file.size() > 1 && parts.file.front() == '0'))
         return "the file number must be a slave address from " +
                range(row, Checked::Slave, " to ") + ", without leading zeros";
-    if (!plainRegister(parts.word, checkedRange(row, Checked::Register)->high))
-        return plainRegisterRule(row);
-    return "no request of the nine Modbus commands composes into this address";
+    // Every command letter has a write command, which any slave address of the
+    // range may take, so with letter and file number right only the word is wrong.
+    return plainRegisterRule(row);
 }
 
 } // namespace Corvane::Master

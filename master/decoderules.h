@@ -43,7 +43,8 @@ void InvertYXZ(const AddressParts &parts, const ModbusCommand &command, std::str
 void InvertPLC3(const AddressParts &parts, const ModbusCommand &command, std::string_view fileCode,
                 std::vector<DecodeCandidate> &candidates);
 
-// Why no request composes into an address whose parts are `parts`.
+// Why no request composes into an address whose parts are `parts`; called
+// only for such an address, each names the first rule that it breaks.
 // ({'B', "3", "0"}, NXYY:Z) -> "PLC-5 messages always target an integer file: ..."
 std::string ExplainXYY(const AddressParts &parts, const SchemeRow &row);
 std::string ExplainXYZ(const AddressParts &parts, const SchemeRow &row);

@@ -26,9 +26,9 @@ bool fails(const ValidationCheck &check, const MasterWindowState &state, std::in
         return within(slaveAddress, check.slaveLow, check.slaveHigh) &&
                !inRegisterSet(registerNumber, check.high);
     case Checked::BroadcastRead:
-        return slaveAddress == 0 && state.messageType == kReadMessageType;
+        break;
     }
-    return false;
+    return slaveAddress == 0 && state.messageType == kReadMessageType;
 }
 
 } // namespace

@@ -307,6 +307,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "PLC-5 messages always target an integer file: the letter must be N"},
         WhyNoneRow{"YxzIntegerFilesOnly", "S41:1", kYXZ,
                    "PLC-5 messages always target an integer file: the letter must be N"},
+        WhyNoneRow{"XyyRegisterZero", "N405:0", kXYY,
+                   "the word must be a start register or coil from 1 to 9999, without leading "
+                   "zeros"},
         WhyNoneRow{"XyzRegisterZero", "N450:0", kXYZ,
                    "the word must be the register itself (1 to 999, no leading zeros) when the "
                    "file number ends in 0, otherwise the register's last three digits (000 to "
