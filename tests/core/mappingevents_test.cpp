@@ -275,24 +275,48 @@ void select(FakeForm &form, Control option)
     }
 }
 
-// What the window shows after start-up, a message type typed and a run of
-// round marks selected.
-struct SelectionRow {
-    const char *name;
-    std::string messageType;
-    std::vector<Control> picks;
+// Where the Master rows stand and how tall Frame1 and the window are.
+struct Layout {
     int windowHeight;
     int frame1Height;
     int addrCmdTop;
     int diagSubTop;
     int masterTransTop;
+};
+
+// Start-up places AddrCmdLbl at 1200, the PLC-5 layout at 1320; Slave mode
+// sets only the heights, so the rows stay where they were.
+constexpr Layout kStartUp{9930, 7695, 1200, 3000, 4800};
+constexpr Layout kPlc5{9930, 7695, 1320, 3000, 4800};
+constexpr Layout kPlc3{8850, 6615, 240, 1920, 3720};
+constexpr Layout kSlaveFromStartUp{8370, 6255, 1200, 3000, 4800};
+
+// RegLbl, RegValLbl and SlaveValLbl. The start-up caption of RegLbl has a
+// leading space that a refresh of the prompts drops.
+struct Prompts {
+    const char *registerCaption;
+    const char *registerHint;
+    const char *slaveHint;
+};
+
+constexpr Prompts kStartUpPrompts{" Start Coil", "(1-9999)", "(1-99)"};
+constexpr Prompts kNxyyPrompts{"Start Coil", "(1-9999)", "(1-99)"};
+constexpr Prompts kNxyzPrompts{"Start Coil", "(1-9999)", "(1-9)"};
+constexpr Prompts kNyxzPrompts{"Start Coil", "(1-255, 1000-1255, 2000-2255, 3000-3255, etc.)",
+                               "(1-3)"};
+
+// What the window shows after start-up, a message type typed and a run of
+// round marks selected.
+struct SelectionRow {
+    const char *name;
+    const char *messageType;
+    std::vector<Control> picks;
+    Layout layout;
     bool masterShown;
     bool formatShown;
     Control plc;
     Control format;
-    std::string registerCaption;
-    std::string registerHint;
-    std::string slaveHint;
+    Prompts prompts;
 };
 
 class Selections : public testing::TestWithParam<SelectionRow> {};
@@ -306,213 +330,73 @@ TEST_P(Selections, LayOutTheWindowAndRefreshThePrompts)
     for (Control option : row.picks)
         select(form, option);
 
-    EXPECT_EQ(form.windowHeight(), row.windowHeight);
-    EXPECT_EQ(form.height(Control::Frame1), row.frame1Height);
-    EXPECT_EQ(form.top(Control::AddrCmdLbl), row.addrCmdTop);
-    EXPECT_EQ(form.top(Control::DiagSubLst), row.diagSubTop);
-    EXPECT_EQ(form.top(Control::MasterTransFrm), row.masterTransTop);
+    EXPECT_EQ(form.windowHeight(), row.layout.windowHeight);
+    EXPECT_EQ(form.height(Control::Frame1), row.layout.frame1Height);
+    EXPECT_EQ(form.top(Control::AddrCmdLbl), row.layout.addrCmdTop);
+    EXPECT_EQ(form.top(Control::DiagSubLst), row.layout.diagSubTop);
+    EXPECT_EQ(form.top(Control::MasterTransFrm), row.layout.masterTransTop);
     EXPECT_EQ(form.visible(Control::MasterFrm), row.masterShown);
     EXPECT_EQ(form.visible(Control::SlaveFrm), !row.masterShown);
     for (Control control : formatControls())
         EXPECT_EQ(form.visible(control), row.formatShown) << controlSpec(control).name;
     EXPECT_TRUE(form.isSelected(row.plc));
     EXPECT_TRUE(form.isSelected(row.format));
-    EXPECT_EQ(form.text(Control::RegLbl), row.registerCaption);
-    EXPECT_EQ(form.text(Control::RegValLbl), row.registerHint);
-    EXPECT_EQ(form.text(Control::SlaveValLbl), row.slaveHint);
+    EXPECT_EQ(form.text(Control::RegLbl), row.prompts.registerCaption);
+    EXPECT_EQ(form.text(Control::RegValLbl), row.prompts.registerHint);
+    EXPECT_EQ(form.text(Control::SlaveValLbl), row.prompts.slaveHint);
 }
 
-constexpr const char *kYxzHint = "(1-255, 1000-1255, 2000-2255, 3000-3255, etc.)";
+std::string selectionName(const testing::TestParamInfo<SelectionRow> &info)
+{
+    return info.param.name;
+}
 
-// Start-up places AddrCmdLbl at 1200; the PLC-5 layout at 1320. A mode change
-// leaves the prompts alone, so the start-up caption keeps its leading space.
+constexpr Control kPlc3Mark = Control::PLC3Opt;
+constexpr Control kPlc5Mark = Control::PLC5Opt;
+constexpr Control kMaster = Control::MasterOpt;
+constexpr Control kSlave = Control::SlaveOpt;
+constexpr Control kNxyy = Control::XYYOpt;
+constexpr Control kNxyz = Control::XYZOpt;
+constexpr Control kNyxz = Control::YXZOpt;
+
+// A mode change leaves the prompts alone; a PLC type change refreshes them,
+// and under PLC-3 the slave hint follows the message type.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ModeAndPlcType, Selections,
-    testing::Values(SelectionRow{"Plc3FromStartUp",
-                                 " Read",
-                                 {Control::PLC3Opt},
-                                 8850,
-                                 6615,
-                                 240,
-                                 1920,
-                                 3720,
-                                 true,
-                                 false,
-                                 Control::PLC3Opt,
-                                 Control::XYYOpt,
-                                 "Start Coil",
-                                 "(1-9999)",
-                                 "(1-255)"},
-                    SelectionRow{"Plc3WhileWriting",
-                                 " Write",
-                                 {Control::PLC3Opt},
-                                 8850,
-                                 6615,
-                                 240,
-                                 1920,
-                                 3720,
-                                 true,
-                                 false,
-                                 Control::PLC3Opt,
-                                 Control::XYYOpt,
-                                 "Start Coil",
-                                 "(1-9999)",
-                                 "(0-255)"},
-                    SelectionRow{"Plc3WithATypedMessageTypeKeepsTheSlaveHint",
-                                 "Write",
-                                 {Control::PLC3Opt},
-                                 8850,
-                                 6615,
-                                 240,
-                                 1920,
-                                 3720,
-                                 true,
-                                 false,
-                                 Control::PLC3Opt,
-                                 Control::XYYOpt,
-                                 "Start Coil",
-                                 "(1-9999)",
-                                 "(1-99)"},
-                    SelectionRow{"SlaveFromStartUp",
-                                 " Read",
-                                 {Control::SlaveOpt},
-                                 8370,
-                                 6255,
-                                 1200,
-                                 3000,
-                                 4800,
-                                 false,
-                                 true,
-                                 Control::PLC5Opt,
-                                 Control::XYYOpt,
-                                 " Start Coil",
-                                 "(1-9999)",
-                                 "(1-99)"},
-                    SelectionRow{"MasterAgainKeepsPlc3",
-                                 " Write",
-                                 {Control::PLC3Opt, Control::SlaveOpt, Control::MasterOpt},
-                                 8850,
-                                 6615,
-                                 240,
-                                 1920,
-                                 3720,
-                                 true,
-                                 false,
-                                 Control::PLC3Opt,
-                                 Control::XYYOpt,
-                                 "Start Coil",
-                                 "(1-9999)",
-                                 "(0-255)"},
-                    SelectionRow{"MasterAgainLaysOutPlc5",
-                                 " Read",
-                                 {Control::SlaveOpt, Control::MasterOpt},
-                                 9930,
-                                 7695,
-                                 1320,
-                                 3000,
-                                 4800,
-                                 true,
-                                 true,
-                                 Control::PLC5Opt,
-                                 Control::XYYOpt,
-                                 " Start Coil",
-                                 "(1-9999)",
-                                 "(1-99)"},
-                    SelectionRow{"Plc5AfterPlc3KeepsNxyz",
-                                 " Read",
-                                 {Control::XYZOpt, Control::PLC3Opt, Control::PLC5Opt},
-                                 9930,
-                                 7695,
-                                 1320,
-                                 3000,
-                                 4800,
-                                 true,
-                                 true,
-                                 Control::PLC5Opt,
-                                 Control::XYZOpt,
-                                 "Start Coil",
-                                 "(1-9999)",
-                                 "(1-9)"},
-                    SelectionRow{"Plc5AfterPlc3BringsBackTheNyxzHints",
-                                 " Write",
-                                 {Control::YXZOpt, Control::PLC3Opt, Control::PLC5Opt},
-                                 9930,
-                                 7695,
-                                 1320,
-                                 3000,
-                                 4800,
-                                 true,
-                                 true,
-                                 Control::PLC5Opt,
-                                 Control::YXZOpt,
-                                 "Start Coil",
-                                 kYxzHint,
-                                 "(1-3)"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing::Values(
+        SelectionRow{"Plc3FromStartUp", " Read", {kPlc3Mark}, kPlc3, true, false, kPlc3Mark, kNxyy,
+                     {"Start Coil", "(1-9999)", "(1-255)"}},
+        SelectionRow{"Plc3WhileWriting", " Write", {kPlc3Mark}, kPlc3, true, false, kPlc3Mark,
+                     kNxyy, {"Start Coil", "(1-9999)", "(0-255)"}},
+        SelectionRow{"Plc3WithATypedMessageTypeKeepsTheSlaveHint", "Write", {kPlc3Mark}, kPlc3,
+                     true, false, kPlc3Mark, kNxyy, {"Start Coil", "(1-9999)", "(1-99)"}},
+        SelectionRow{"SlaveFromStartUp", " Read", {kSlave}, kSlaveFromStartUp, false, true,
+                     kPlc5Mark, kNxyy, kStartUpPrompts},
+        SelectionRow{"MasterAgainKeepsPlc3", " Write", {kPlc3Mark, kSlave, kMaster}, kPlc3, true,
+                     false, kPlc3Mark, kNxyy, {"Start Coil", "(1-9999)", "(0-255)"}},
+        SelectionRow{"MasterAgainLaysOutPlc5", " Read", {kSlave, kMaster}, kPlc5, true, true,
+                     kPlc5Mark, kNxyy, kStartUpPrompts},
+        SelectionRow{"Plc5AfterPlc3KeepsNxyz", " Read", {kNxyz, kPlc3Mark, kPlc5Mark}, kPlc5, true,
+                     true, kPlc5Mark, kNxyz, kNxyzPrompts},
+        SelectionRow{"Plc5AfterPlc3BringsBackTheNyxzHints", " Write", {kNyxz, kPlc3Mark, kPlc5Mark},
+                     kPlc5, true, true, kPlc5Mark, kNyxz, kNyxzPrompts}),
+    selectionName);
 
 // Under PLC-5 the hints follow the format alone, never the message type.
-INSTANTIATE_TEST_SUITE_P(Format, Selections,
-                         testing::Values(SelectionRow{"Nxyz",
-                                                      " Read",
-                                                      {Control::XYZOpt},
-                                                      9930,
-                                                      7695,
-                                                      1200,
-                                                      3000,
-                                                      4800,
-                                                      true,
-                                                      true,
-                                                      Control::PLC5Opt,
-                                                      Control::XYZOpt,
-                                                      "Start Coil",
-                                                      "(1-9999)",
-                                                      "(1-9)"},
-                                         SelectionRow{"NyxzWhileWriting",
-                                                      " Write",
-                                                      {Control::YXZOpt},
-                                                      9930,
-                                                      7695,
-                                                      1200,
-                                                      3000,
-                                                      4800,
-                                                      true,
-                                                      true,
-                                                      Control::PLC5Opt,
-                                                      Control::YXZOpt,
-                                                      "Start Coil",
-                                                      kYxzHint,
-                                                      "(1-3)"},
-                                         SelectionRow{"NyxzWithATypedMessageType",
-                                                      "x",
-                                                      {Control::YXZOpt},
-                                                      9930,
-                                                      7695,
-                                                      1200,
-                                                      3000,
-                                                      4800,
-                                                      true,
-                                                      true,
-                                                      Control::PLC5Opt,
-                                                      Control::YXZOpt,
-                                                      "Start Coil",
-                                                      kYxzHint,
-                                                      "(1-3)"},
-                                         SelectionRow{"NxyyAfterNyxz",
-                                                      " Read",
-                                                      {Control::YXZOpt, Control::XYYOpt},
-                                                      9930,
-                                                      7695,
-                                                      1200,
-                                                      3000,
-                                                      4800,
-                                                      true,
-                                                      true,
-                                                      Control::PLC5Opt,
-                                                      Control::XYYOpt,
-                                                      "Start Coil",
-                                                      "(1-9999)",
-                                                      "(1-99)"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Format, Selections,
+    testing::Values(
+        SelectionRow{"Nxyz", " Read", {kNxyz}, kStartUp, true, true, kPlc5Mark, kNxyz,
+                     kNxyzPrompts},
+        SelectionRow{"NyxzWhileWriting", " Write", {kNyxz}, kStartUp, true, true, kPlc5Mark, kNyxz,
+                     kNyxzPrompts},
+        SelectionRow{"NyxzWithATypedMessageType", "x", {kNyxz}, kStartUp, true, true, kPlc5Mark,
+                     kNyxz, kNyxzPrompts},
+        SelectionRow{"NxyyAfterNyxz", " Read", {kNyxz, kNxyy}, kStartUp, true, true, kPlc5Mark,
+                     kNxyy, kNxyyPrompts}),
+    selectionName);
+// clang-format on
 
 TEST(FormatEvents, AFormatRefreshesTheThreeCaptionsAndNothingElse)
 {
