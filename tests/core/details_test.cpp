@@ -17,7 +17,9 @@ namespace {
 using Corvane::Master::CommandDirection;
 using Corvane::Master::detailsLine;
 using Corvane::Master::functionNumbers;
+using Corvane::Master::requestRange;
 using Corvane::Modbus::ModiconClass;
+using Corvane::Modbus::ModiconRange;
 
 struct FunctionsRow {
     const char *name;
@@ -115,6 +117,59 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"BothEnds", ModiconClass::DiscreteInputs, 0, -5,
                 "discrete inputs (1X): offsets none to none, 6-digit none to none; read with 02, "
                 "no write function"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A range names its numbers in the same words as the table, start and end.
+TEST(DetailsLine, OfARangeIsTheLineOfItsTableStartAndEnd)
+{
+    EXPECT_EQ(detailsLine(ModiconRange{ModiconClass::Coils, 5, 5}),
+              "coils (0X): offset 4 (0x0004), 6-digit 000005; read with 01, write with 05, 15");
+    EXPECT_EQ(detailsLine(ModiconRange{ModiconClass::HoldingRegisters, 41234, std::nullopt}),
+              "holding registers (4X): start 41234, offset 1233 (0x04D1), 6-digit 401234; read "
+              "with 03, write with 06, 16");
+}
+
+struct RequestRow {
+    const char *name;
+    std::string_view command;
+    std::string_view registerText;
+    std::optional<ModiconClass> table; // nullopt: no range
+    std::int32_t start;
+};
+
+class RequestRange : public testing::TestWithParam<RequestRow> {};
+
+TEST_P(RequestRange, StartsAtTheRegisterInTheCommandsTable)
+{
+    const RequestRow &row = GetParam();
+    const auto range = requestRange(row.command, row.registerText);
+    ASSERT_EQ(range.has_value(), row.table.has_value());
+    if (range) {
+        EXPECT_EQ(range->table, *row.table);
+        EXPECT_EQ(range->start, row.start);
+        EXPECT_FALSE(range->end.has_value());
+    }
+}
+
+// The register is read as the master translation reads it: whole text, 16
+// bits, halves to even.
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RequestRange,
+    testing::Values(
+        RequestRow{"HoldingRegisters", " 03 - Read Holding Registers  (4X)", "1234",
+                   ModiconClass::HoldingRegisters, 41234},
+        RequestRow{"Coils", " 01 - Read Coil Status  (0X)", "5", ModiconClass::Coils, 5},
+        RequestRow{"ForceSingleCoilWritesCoils", " 05 - Force Single Coil  (0X)", "9999",
+                   ModiconClass::Coils, 9999},
+        RequestRow{"InputsWithBlanks", " 02 - Read Input Status  (1X)", " 12 ",
+                   ModiconClass::DiscreteInputs, 10012},
+        RequestRow{"InputRegistersHalfToEven", " 04 - Read Input Registers  (3X)", "2.5",
+                   ModiconClass::InputRegisters, 30002},
+        RequestRow{"DiagnosticsHasNoTable", " 08 - Diagnostics", "1", std::nullopt, 0},
+        RequestRow{"TypedTextIsNoCommand", "03", "1", std::nullopt, 0},
+        RequestRow{"EmptyRegister", " 16 - Pre-set Multiple Registers  (4X)", "", std::nullopt, 0},
+        RequestRow{"RegisterBeyondSixteenBits", " 06 - Pre-set Single Register  (4X)", "70000",
+                   std::nullopt, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

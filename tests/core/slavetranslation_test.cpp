@@ -11,8 +11,11 @@
 namespace {
 
 using Corvane::Errors::ErrorState;
+using Corvane::Modbus::ModiconClass;
+using Corvane::Slave::answerRange;
 using Corvane::Slave::MapSlaveRange;
 using Corvane::Slave::ReadSlaveInputs;
+using Corvane::Slave::SlaveAnswer;
 using Corvane::Slave::SlaveFieldTexts;
 using Corvane::Slave::TranslateSlave;
 
@@ -267,6 +270,60 @@ INSTANTIATE_TEST_SUITE_P(
         refused("HugeBitFromStart", "B3/-2147483648", "40001", "1", 11)),
     rowName<SlaveRow>);
 // clang-format on
+
+// The Modicon range of an answer, in the class its end lies in; none without
+// an answer.
+struct RangeRow {
+    const char *name;
+    SlaveFieldTexts fields;
+    std::optional<ModiconClass> table; // nullopt: no range
+    std::int32_t start;
+    std::int32_t end;
+};
+
+class AnswerRangeRows : public testing::TestWithParam<RangeRow> {};
+
+TEST_P(AnswerRangeRows, NamesTheClassOfTheEnd)
+{
+    const RangeRow &row = GetParam();
+    const auto range = answerRange(TranslateSlave(row.fields));
+    ASSERT_EQ(range.has_value(), row.table.has_value());
+    if (range) {
+        EXPECT_EQ(range->table, *row.table);
+        EXPECT_EQ(range->start, row.start);
+        EXPECT_EQ(range->end, row.end);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, AnswerRangeRows,
+    testing::Values(
+        RangeRow{"HoldingRegisters",
+                 {"N7:0", "40001", "10"},
+                 ModiconClass::HoldingRegisters,
+                 40001,
+                 40010},
+        RangeRow{"MovedCoilStart", {"B3/20", "5", "16"}, ModiconClass::Coils, 1, 20},
+        RangeRow{
+            "DiscreteInputs", {"B3/0", "10001", "32"}, ModiconClass::DiscreteInputs, 10001, 10032},
+        RangeRow{"InputRegisterKeepsItsStart",
+                 {"N7:4/5", "30001", "1"},
+                 ModiconClass::InputRegisters,
+                 30001,
+                 30001},
+        RangeRow{"NegativeCountRunsBackwards",
+                 {"N7:0", "40010", "-5"},
+                 ModiconClass::HoldingRegisters,
+                 40010,
+                 40004},
+        RangeRow{"Refused", {"B3/20", "1", "16"}, std::nullopt, 0, 0}),
+    rowName<RangeRow>);
+
+// An answer built by hand, not by the translation, may end in no class.
+TEST(AnswerRange, NoneForAnEndOutsideEveryClass)
+{
+    EXPECT_FALSE(answerRange(SlaveAnswer{}).has_value());
+}
 
 TEST(TranslateSlaveRefusal, TheCodeShownNamesTheFault)
 {
