@@ -1,12 +1,13 @@
 #pragma once
 
-#include <istream>
-#include <ostream>
+#include "cli/csv.h"
+#include "cli/io.h"
 
-// A mapping table translated row by row: a CSV file whose header names the
-// columns of slave rows (mode, address, start, count) and of master rows
-// (mode, plc, format, message_type, command, subfunction, register, slave),
-// in any order and mixed in one file.
+#include <span>
+#include <string>
+#include <vector>
+
+// A mapping table translated row by row.
 namespace Corvane::Cli {
 
 enum class BatchOutput {
@@ -14,11 +15,24 @@ enum class BatchOutput {
     JsonLines, // one result object per row
 };
 
+struct BatchOptions {
+    BatchOutput output = BatchOutput::Csv;
+    CellSafety safety = CellSafety::Verbatim;
+};
+
 // Translates every row and writes exactly one output row for it, in order;
 // a bad row gets an error in its own result and never stops the rest. Holds
-// one row at a time. Returns 0 when every row translated, 2 otherwise.
-// In a CSV master row an empty selection cell takes the window's start-up
-// value, as a missing field does in JSON.
-int runBatch(std::istream &in, std::ostream &out, BatchOutput output);
+// one row at a time. Returns 0 when every row translated, 2 otherwise; a
+// header that cannot be read writes a line to `err` and returns 2 before any
+// row. Stops early when the output fails; the caller asks `in` and `out`
+// for errors. In a CSV master row an empty selection cell takes the window's
+// start-up value, as a missing field does in JSON.
+int runBatch(InputBuffer &in, Output &out, Output &err, const BatchOptions &options);
+
+// The names of the output columns: the input's, then the result columns.
+// An input name already taken, by a result column or an earlier input column
+// (compared as header names are), gets the first free suffix _2, _3, ...
+// {"mode", "Result", "note", "note"} -> {"mode", "Result_2", "note", "note_2", "result", ...}
+std::vector<std::string> outputColumns(std::span<const std::string> header);
 
 } // namespace Corvane::Cli

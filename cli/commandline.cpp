@@ -1,10 +1,14 @@
 #include "cli/commandline.h"
 
 #include "cli/batch.h"
+#include "cli/check.h"
 #include "cli/decodeoutput.h"
+#include "cli/helptexts.h"
 #include "cli/jsonlines.h"
+#include "cli/jsonwriter.h"
 #include "cli/outcome.h"
 #include "cli/request.h"
+#include "master/addressingscheme.h"
 
 #include <corvane/version.h>
 
@@ -13,9 +17,11 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <functional>
+#include <memory>
+#include <new>
 #include <optional>
+#include <sstream>
 #include <string_view>
 
 namespace Corvane::Cli {
@@ -29,98 +35,28 @@ constexpr std::string_view kProgram = "corvane-cli";
 // take the next argument as their value.
 struct SubcommandOptions {
     std::string_view name;
-    std::array<std::string_view, 3> flags;
+    std::array<std::string_view, 4> flags;
     std::array<std::string_view, 2> valued;
 };
 
 constexpr std::array kPositionalSubcommands{
     SubcommandOptions{"slave"sv, {"--json"sv, "-h"sv, "--help"sv}, {}},
     SubcommandOptions{"decode"sv, {"--json"sv, "-h"sv, "--help"sv}, {"--plc"sv, "--format"sv}},
-    SubcommandOptions{"batch"sv, {"--json"sv, "-h"sv, "--help"sv}, {}},
+    SubcommandOptions{"batch"sv, {"--json"sv, "-h"sv, "--help"sv, "--safe-for-spreadsheets"sv}, {}},
+    SubcommandOptions{"check"sv, {"--json"sv, "-h"sv, "--help"sv}, {}},
 };
 
-constexpr const char *kDescription =
-    "Corvane's command-line companion: maps Allen-Bradley PLC-3 and PLC-5 data table "
-    "addresses to Modbus/Modicon references by the gateway's rules, exactly as the window "
-    "does, for scripts and mapping tables.";
-
-constexpr const char *kMainFooter = R"help(Examples:
-  corvane-cli slave "N7:4/5" 40001 10
-      file 7 word 4 modicon 40001-40010
-  corvane-cli master --format NXYZ:Z --command 03 --register 1234 --slave 5
-      N451:234
-  corvane-cli decode N451:234
-  corvane-cli batch table.csv > mapped.csv
-  echo '{"mode":"slave","address":"N7:0","start":"40001","count":"10"}' | corvane-cli --jsonl
-
-Every text is taken verbatim, as if typed into the window's field.
-Exit status: 0 answered; 1 usage error; 2 refused by the rules (the window's
-error box, written to standard error) or a bad request line or row.)help";
-
-constexpr const char *kSlaveFooter =
-    R"help(The three texts are the window's Data File, Modicon Start Register and Number of
-Registers fields. Texts may begin with "-": a negative count such as -5 is a text.
-
-Examples:
-  corvane-cli slave "N7:4/5" 40001 10      file 7 word 4 modicon 40001-40010
-  corvane-cli slave "N7:4/5" 6 10          file 7 word 4 modicon 1-15 (coils follow the bit)
-  corvane-cli slave F8:0 40001 10          file 8 word 0 modicon 40001-40020 (floats take two)
-  corvane-cli slave N7:0 40010 -5          file 7 word 0 modicon 40010-40004
-  corvane-cli slave F8/3 1 1               refused: error box code 10, exit status 2
-  corvane-cli slave --json N7:0 40001 10
-      {"ok":true,"file":7,"word":0,"modicon_start":40001,"modicon_end":40010,...}
-
-The second line gives the table, the 0-based protocol offsets (decimal and hex),
-the 6-digit references and the function codes that read and write the table.)help";
-
-constexpr const char *kMasterFooter =
-    R"help(Options not given take the window's start-up values: PLC-5, NXYY:Z,
-" 01 - Read Coil Status  (0X)", " 00 - Return Data Query", empty register and slave.
-A missing message type follows the command: " Write" for 05, 06, 15 and 16,
-" Read" otherwise. --command takes a function number (03, 3, 16) or the entry's
-full text; --message-type takes read, write or the full text.
-
-Examples:
-  corvane-cli master --format NXYZ:Z --command 03 --register 1234 --slave 5    N451:234
-  corvane-cli master --command 1 --register 100 --slave 5                     N5:100
-  corvane-cli master --format NYXZ:Z --command 15 --register 4010 --slave 3   N204:010
-  corvane-cli master --plc 3 --command 05 --register 12 --slave 8             F8:12
-  corvane-cli master --plc 3 --message-type read --command 03 --register 1 --slave 0
-      refused: error box code 8 (only writes go to the broadcast address)
-  corvane-cli master --json --command " 03 - Read Holding Registers  (4X)" --register 100 --slave 5
-      {"ok":true,"address":"N405:100","modicon_start":40100,...})help";
-
-constexpr const char *kDecodeFooter =
-    R"help(Lists every request of the nine Modbus commands that composes into ADDRESS:
-message type, function code, slave address and start register or coil, with the
-Modicon reference where it starts; where none does, says which rule stops it.
-
-Examples:
-  corvane-cli decode N451:234               NXYZ:Z: 03 (read), 06 and 16 (write), slave 5, register 1234
-  corvane-cli decode N451:234 --format NXYZ:Z
-  corvane-cli decode B3:5 --plc 3           01 (read) and 15 (write), slave 3, coil 5
-  corvane-cli decode --json N0:100)help";
-
-constexpr const char *kBatchFooter =
-    R"help(FILE is a CSV mapping table (RFC 4180; "-" reads standard input). Its header row
-names the columns: mode,address,start,count for slave rows and
-mode,plc,format,message_type,command,subfunction,register,slave for master rows,
-in any order and mixed in one file. Other columns are carried through.
-The output repeats each row's columns and adds: result (ok, refused or invalid),
-file, word, modicon_start, modicon_end, address, error_code, error_message,
-table, reference, start_offset, start_offset_hex, start_reference6, end_offset,
-end_offset_hex, end_reference6, read_functions, write_functions.
-A bad row gets its error in its own result row; every row gets exactly one.
-Empty master selection cells take the window's start-up values.
-
-Examples:
-  corvane-cli batch table.csv > mapped.csv
-  printf 'mode,address,start,count\nslave,N7:0,40001,10\n' | corvane-cli batch -
-  corvane-cli batch --json table.csv)help";
+// What a subcommand reads and writes.
+struct Context {
+    ByteSource &in;
+    Output &out;
+    Output &err;
+};
 
 bool isFlagOf(const SubcommandOptions &options, std::string_view argument)
 {
-    return std::find(options.flags.begin(), options.flags.end(), argument) != options.flags.end();
+    return !argument.empty() &&
+           std::find(options.flags.begin(), options.flags.end(), argument) != options.flags.end();
 }
 
 // "--plc" -> takes a value; "--plc=3" -> carries its own.
@@ -152,22 +88,312 @@ std::string oneLine(std::string text)
     return text;
 }
 
-int usageError(std::ostream &err, const std::string &message, std::string_view subcommand = {})
+int usageError(Output &err, const std::string &message, std::string_view subcommand = {})
 {
-    err << kProgram << ": " << oneLine(message) << " (try '" << kProgram;
-    if (!subcommand.empty())
-        err << ' ' << subcommand;
-    err << " --help')\n";
+    writeMessage(err, {oneLine(message), " (try '", kProgram, subcommand.empty() ? "" : " ",
+                       subcommand, " --help')"});
     return kExitUsage;
 }
 
-int report(const Outcome &outcome, bool json, std::ostream &out, std::ostream &err)
+int report(const Outcome &outcome, bool json, Context &context)
 {
-    if (json)
-        out << dumpLine(toJson(outcome)) << '\n';
-    else
-        writeText(outcome, out, err);
+    if (json) {
+        JsonWriter writer(context.out);
+        writeJson(writer, outcome);
+        context.out.put('\n');
+    } else {
+        writeText(outcome, context.out, context.err);
+    }
     return outcome.status == Status::Translated ? kExitAnswered : kExitRefused;
+}
+
+// Runs `body` on an input: "-" is standard input, anything else a file. A
+// file that cannot be opened or read ends in a message and status 3; a read
+// error behind a failed output is not worth one.
+int withInput(const std::string &path, Context &context,
+              const std::function<int(InputBuffer &)> &body)
+{
+    std::unique_ptr<ByteSource> file;
+    ByteSource *source = &context.in;
+    if (path != "-") {
+        OpenedFile opened = openFile(path);
+        if (!opened.source) {
+            writeMessage(context.err, {"cannot open ", path, ": ", errorText(opened.error)});
+            return kExitIoError;
+        }
+        file = std::move(opened.source);
+        source = file.get();
+    }
+    InputBuffer input(*source, &context.out);
+    const int status = body(input);
+    if (input.failed() && !context.out.failed()) {
+        writeMessage(context.err, {"cannot read ", input.name(), ": ", errorText(input.error())});
+        return kExitIoError;
+    }
+    return status;
+}
+
+struct SlaveCommand {
+    CLI::App *app = nullptr;
+    SlaveTexts texts;
+    bool json = false;
+};
+
+void addSlave(CLI::App &app, SlaveCommand &slave)
+{
+    slave.app = app.add_subcommand(
+        "slave", "Slave mode: map a run of A-B words or bits onto a Modicon range");
+    slave.app->footer(Help::kSlave);
+    slave.app->add_option("ADDRESS", slave.texts.address, "A-B data file address, e.g. N7:4/5")
+        ->required();
+    slave.app->add_option("START", slave.texts.start, "Modicon start register or coil, e.g. 40001")
+        ->required();
+    slave.app->add_option("COUNT", slave.texts.count, "number of A-B words or bits, e.g. 10")
+        ->required();
+    slave.app->add_flag("--json", slave.json, "Write one JSON object instead of text");
+}
+
+int runSlave(const SlaveCommand &slave, Context &context)
+{
+    const SlaveTexts &texts = slave.texts;
+    return report(translateSlave({texts.address, texts.start, texts.count}), slave.json, context);
+}
+
+// A master selection as given on the command line, or not given at all.
+struct Selection {
+    std::string value;
+    CLI::Option *option = nullptr;
+
+    std::optional<std::string> given() const
+    {
+        return option->count() > 0 ? std::optional<std::string>(value) : std::nullopt;
+    }
+};
+
+struct MasterCommand {
+    CLI::App *app = nullptr;
+    Selection plc, format, messageType, command, subfunction;
+    MasterTexts texts;
+    bool json = false;
+};
+
+void addMaster(CLI::App &app, MasterCommand &master)
+{
+    master.app = app.add_subcommand(
+        "master", "Master mode: the data table address that a PLC message must target");
+    CLI::App &sub = *master.app;
+    sub.footer(Help::kMaster);
+    master.plc.option = sub.add_option("--plc", master.plc.value, "PLC type: 5 or 3 (default 5)");
+    master.format.option =
+        sub.add_option("--format", master.format.value,
+                       "PLC-5 addressing format: NXYY:Z, NXYZ:Z or NYXZ:Z (default NXYY:Z)");
+    master.messageType.option = sub.add_option("--message-type", master.messageType.value,
+                                               "read, write, or the verbatim text");
+    master.command.option =
+        sub.add_option("--command", master.command.value,
+                       "Modbus function number (01-06, 08, 15, 16) or the entry's text");
+    master.subfunction.option =
+        sub.add_option("--subfunction", master.subfunction.value, "diagnostic subfunction text");
+    sub.add_option("--register", master.texts.registerText, "start register or coil");
+    sub.add_option("--slave", master.texts.slave, "Modbus slave address");
+    sub.add_flag("--json", master.json, "Write one JSON object instead of text");
+}
+
+int runMaster(MasterCommand &master, Context &context)
+{
+    master.texts.plc = master.plc.given();
+    master.texts.format = master.format.given();
+    master.texts.messageType = master.messageType.given();
+    master.texts.command = master.command.given();
+    master.texts.subfunction = master.subfunction.given();
+    const auto resolved = resolveMaster(master.texts);
+    if (const auto *error = std::get_if<RequestError>(&resolved))
+        return usageError(context.err, error->message, "master");
+    return report(translateMaster(std::get<MasterSettings>(resolved)), master.json, context);
+}
+
+struct DecodeCommand {
+    CLI::App *app = nullptr;
+    std::string address;
+    Selection plc, format;
+    bool json = false;
+};
+
+void addDecode(CLI::App &app, DecodeCommand &decode)
+{
+    decode.app = app.add_subcommand(
+        "decode", "Reverse lookup: the Modbus requests that compose into a data table address");
+    decode.app->footer(Help::kDecode);
+    decode.app->add_option("ADDRESS", decode.address, "data table address, e.g. N451:234")
+        ->required();
+    decode.plc.option =
+        decode.app->add_option("--plc", decode.plc.value, "only this PLC type: 5 or 3");
+    decode.format.option =
+        decode.app->add_option("--format", decode.format.value, "only this PLC-5 format");
+    decode.app->add_flag("--json", decode.json, "Write one JSON object instead of text");
+}
+
+int runDecode(const DecodeCommand &decode, Context &context)
+{
+    std::optional<Master::PlcType> onlyPlc;
+    std::optional<Master::AddressFormat> onlyFormat;
+    if (const auto plc = decode.plc.given()) {
+        onlyPlc = Master::plcTypeNamed(*plc);
+        if (!onlyPlc)
+            return usageError(context.err, badPlcMessage(*plc), "decode");
+    }
+    if (const auto format = decode.format.given()) {
+        onlyFormat = Master::formatNamed(*format);
+        if (!onlyFormat)
+            return usageError(context.err, badFormatMessage(*format), "decode");
+    }
+    const auto decodings = decodeUnder(decode.address, schemesToDecode(onlyPlc, onlyFormat));
+    if (decode.json) {
+        JsonWriter writer(context.out);
+        writeDecodingJson(writer, decode.address, decodings);
+        context.out.put('\n');
+    } else {
+        writeDecodingText(decode.address, decodings, context.out);
+    }
+    return anyRequest(decodings) ? kExitAnswered : kExitRefused;
+}
+
+struct BatchCommand {
+    CLI::App *app = nullptr;
+    std::string file;
+    bool json = false;
+    bool safe = false;
+};
+
+void addBatch(CLI::App &app, BatchCommand &batch)
+{
+    batch.app =
+        app.add_subcommand("batch", "Translate a CSV mapping table of slave and master rows");
+    batch.app->footer(Help::kBatch);
+    batch.app->add_option("FILE", batch.file, "the CSV file, or - for standard input")->required();
+    CLI::Option *json =
+        batch.app->add_flag("--json", batch.json, "Write JSON Lines instead of CSV");
+    batch.app
+        ->add_flag("--safe-for-spreadsheets", batch.safe,
+                   "Put an apostrophe before cells a spreadsheet would run as formulas")
+        ->excludes(json);
+}
+
+int runBatchCommand(const BatchCommand &batch, Context &context)
+{
+    BatchOptions options;
+    options.output = batch.json ? BatchOutput::JsonLines : BatchOutput::Csv;
+    options.safety = batch.safe ? CellSafety::Spreadsheet : CellSafety::Verbatim;
+    return withInput(batch.file, context, [&](InputBuffer &input) {
+        return runBatch(input, context.out, context.err, options);
+    });
+}
+
+struct CheckCommand {
+    CLI::App *app = nullptr;
+    std::string file;
+    bool json = false;
+};
+
+void addCheck(CLI::App &app, CheckCommand &check)
+{
+    check.app = app.add_subcommand(
+        "check", "Find the rows of a slave mapping table whose Modicon ranges overlap");
+    check.app->footer(Help::kCheck);
+    check.app->add_option("FILE", check.file, "the CSV file, or - for standard input")->required();
+    check.app->add_flag("--json", check.json, "Write JSON Lines instead of text");
+}
+
+int runCheckCommand(const CheckCommand &check, Context &context)
+{
+    return withInput(check.file, context, [&](InputBuffer &input) {
+        return runCheck(input, context.out, context.err, check.json);
+    });
+}
+
+int runJsonLinesCommand(Context &context)
+{
+    return withInput("-", context,
+                     [&](InputBuffer &input) { return runJsonLines(input, context.out); });
+}
+
+// Parses the arguments and runs what they ask for.
+int dispatch(const std::vector<std::string> &arguments, Context &context)
+{
+    CLI::App app{Help::kDescription, std::string(kProgram)};
+    app.footer(Help::kMain);
+    app.require_subcommand(0, 1);
+    bool jsonLines = false;
+    bool version = false;
+    app.add_flag("--jsonl", jsonLines,
+                 "Read requests as JSON Lines from standard input, one per line, and write "
+                 "one result line for each, in order");
+    app.add_flag("--version", version, "Print the version and exit");
+    SlaveCommand slave;
+    MasterCommand master;
+    DecodeCommand decode;
+    BatchCommand batch;
+    CheckCommand check;
+    addSlave(app, slave);
+    addMaster(app, master);
+    addDecode(app, decode);
+    addBatch(app, batch);
+    addCheck(app, check);
+
+    const std::vector<std::string> separated = separatePositionals(arguments);
+    std::vector<const char *> argv;
+    for (const std::string &argument : separated)
+        argv.push_back(argument.c_str());
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError &e) {
+        if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+            std::ostringstream help, ignored;
+            app.exit(e, help, ignored);
+            context.out.write(help.str());
+            return kExitAnswered;
+        }
+        std::string_view subcommand;
+        for (const CLI::App *sub : app.get_subcommands())
+            subcommand = sub->get_name();
+        return usageError(context.err, e.what(), subcommand);
+    }
+
+    if (version) {
+        context.out.write(kVersionText);
+        context.out.put('\n');
+        return kExitAnswered;
+    }
+    if (jsonLines) {
+        if (!app.get_subcommands().empty())
+            return usageError(context.err, "--jsonl reads its requests from standard input and "
+                                           "takes no subcommand");
+        return runJsonLinesCommand(context);
+    }
+    if (slave.app->parsed())
+        return runSlave(slave, context);
+    if (master.app->parsed())
+        return runMaster(master, context);
+    if (decode.app->parsed())
+        return runDecode(decode, context);
+    if (batch.app->parsed())
+        return runBatchCommand(batch, context);
+    if (check.app->parsed())
+        return runCheckCommand(check, context);
+    return usageError(context.err,
+                      "a subcommand is needed: slave, master, decode, batch or check, or --jsonl");
+}
+
+// The status once the output is flushed: a failed write outweighs what the
+// run came to, and a reader that went away ends the program quietly.
+int afterOutput(Output &out, Output &err, int status)
+{
+    if (out.flush())
+        return status;
+    if (out.error() == EPIPE)
+        return kExitBrokenPipe;
+    writeMessage(err, {"cannot write the output: ", errorText(out.error())});
+    return kExitIoError;
 }
 
 } // namespace
@@ -213,155 +439,22 @@ std::vector<std::string> separatePositionals(const std::vector<std::string> &arg
     return result;
 }
 
-int runCommandLine(const std::vector<std::string> &arguments, std::istream &in, std::ostream &out,
-                   std::ostream &err)
+int runCommandLine(const std::vector<std::string> &arguments, const Streams &streams)
 {
-    CLI::App app{kDescription, std::string(kProgram)};
-    app.footer(kMainFooter);
-    app.require_subcommand(0, 1);
-    bool jsonLines = false;
-    bool version = false;
-    app.add_flag("--jsonl", jsonLines,
-                 "Read requests as JSON Lines from standard input, one per line, and write "
-                 "one result line for each, in order");
-    app.add_flag("--version", version, "Print the version and exit");
-
-    CLI::App *slave = app.add_subcommand("slave", "Slave mode: map a run of A-B words or bits "
-                                                  "onto a Modicon range");
-    slave->footer(kSlaveFooter);
-    SlaveTexts slaveTexts;
-    bool slaveJson = false;
-    slave->add_option("ADDRESS", slaveTexts.address, "A-B data file address, e.g. N7:4/5")
-        ->required();
-    slave->add_option("START", slaveTexts.start, "Modicon start register or coil, e.g. 40001")
-        ->required();
-    slave->add_option("COUNT", slaveTexts.count, "number of A-B words or bits, e.g. 10")
-        ->required();
-    slave->add_flag("--json", slaveJson, "Write one JSON object instead of text");
-
-    CLI::App *master = app.add_subcommand(
-        "master", "Master mode: the data table address that a PLC message must target");
-    master->footer(kMasterFooter);
-    std::string plc, format, messageType, command, subfunction;
-    MasterTexts masterTexts;
-    bool masterJson = false;
-    CLI::Option *plcOption = master->add_option("--plc", plc, "PLC type: 5 or 3 (default 5)");
-    CLI::Option *formatOption = master->add_option(
-        "--format", format, "PLC-5 addressing format: NXYY:Z, NXYZ:Z or NYXZ:Z (default NXYY:Z)");
-    CLI::Option *messageTypeOption =
-        master->add_option("--message-type", messageType, "read, write, or the verbatim text");
-    CLI::Option *commandOption = master->add_option(
-        "--command", command, "Modbus function number (01-06, 08, 15, 16) or the entry's text");
-    CLI::Option *subfunctionOption =
-        master->add_option("--subfunction", subfunction, "diagnostic subfunction text");
-    master->add_option("--register", masterTexts.registerText, "start register or coil");
-    master->add_option("--slave", masterTexts.slave, "Modbus slave address");
-    master->add_flag("--json", masterJson, "Write one JSON object instead of text");
-
-    CLI::App *decode = app.add_subcommand(
-        "decode", "Reverse lookup: the Modbus requests that compose into a data table address");
-    decode->footer(kDecodeFooter);
-    std::string decodeAddress, decodePlc, decodeFormat;
-    bool decodeJson = false;
-    decode->add_option("ADDRESS", decodeAddress, "data table address, e.g. N451:234")->required();
-    CLI::Option *decodePlcOption =
-        decode->add_option("--plc", decodePlc, "only this PLC type: 5 or 3");
-    CLI::Option *decodeFormatOption =
-        decode->add_option("--format", decodeFormat, "only this PLC-5 format");
-    decode->add_flag("--json", decodeJson, "Write one JSON object instead of text");
-
-    CLI::App *batch =
-        app.add_subcommand("batch", "Translate a CSV mapping table of slave and master rows");
-    batch->footer(kBatchFooter);
-    std::string batchFile;
-    bool batchJson = false;
-    batch->add_option("FILE", batchFile, "the CSV file, or - for standard input")->required();
-    batch->add_flag("--json", batchJson, "Write JSON Lines instead of CSV");
-
-    const std::vector<std::string> separated = separatePositionals(arguments);
-    std::vector<const char *> argv;
-    for (const std::string &argument : separated)
-        argv.push_back(argument.c_str());
+    Output out(streams.out);
+    Output err(streams.err);
+    Context context{streams.in, out, err};
+    int status = kExitIoError;
     try {
-        app.parse(static_cast<int>(argv.size()), argv.data());
-    } catch (const CLI::CallForHelp &e) {
-        return app.exit(e, out, err);
-    } catch (const CLI::CallForAllHelp &e) {
-        return app.exit(e, out, err);
-    } catch (const CLI::ParseError &e) {
-        std::string_view subcommand;
-        for (const CLI::App *sub : app.get_subcommands())
-            subcommand = sub->get_name();
-        return usageError(err, e.what(), subcommand);
+        status = dispatch(arguments, context);
+    } catch (const std::bad_alloc &) {
+        writeMessage(err, {"out of memory"});
+    } catch (const std::exception &e) {
+        writeMessage(err, {"stopped by an unexpected error: ", e.what()});
     }
-
-    if (version) {
-        out << kVersionText << '\n';
-        return kExitAnswered;
-    }
-    if (jsonLines) {
-        if (!app.get_subcommands().empty())
-            return usageError(err, "--jsonl reads its requests from standard input and takes "
-                                   "no subcommand");
-        return runJsonLines(in, out);
-    }
-
-    if (slave->parsed())
-        return report(translateSlave(slaveTexts), slaveJson, out, err);
-
-    if (master->parsed()) {
-        const auto given = [](const CLI::Option *option, const std::string &value) {
-            return option->count() > 0 ? std::optional<std::string>(value) : std::nullopt;
-        };
-        masterTexts.plc = given(plcOption, plc);
-        masterTexts.format = given(formatOption, format);
-        masterTexts.messageType = given(messageTypeOption, messageType);
-        masterTexts.command = given(commandOption, command);
-        masterTexts.subfunction = given(subfunctionOption, subfunction);
-        const auto resolved = resolveMaster(masterTexts);
-        if (const auto *error = std::get_if<RequestError>(&resolved))
-            return usageError(err, error->message, "master");
-        return report(translateMaster(std::get<MasterSettings>(resolved)), masterJson, out, err);
-    }
-
-    if (decode->parsed()) {
-        std::optional<Master::PlcType> onlyPlc;
-        std::optional<Master::AddressFormat> onlyFormat;
-        if (decodePlcOption->count() > 0) {
-            onlyPlc = Master::plcTypeNamed(decodePlc);
-            if (!onlyPlc)
-                return usageError(
-                    err, "plc must be " + Master::plcNumberList() + ", not \"" + decodePlc + "\"",
-                    "decode");
-        }
-        if (decodeFormatOption->count() > 0) {
-            onlyFormat = Master::formatNamed(decodeFormat);
-            if (!onlyFormat)
-                return usageError(err,
-                                  "format must be " + Master::formatNameList() + ", not \"" +
-                                      decodeFormat + "\"",
-                                  "decode");
-        }
-        const auto decodings = decodeUnder(decodeAddress, schemesToDecode(onlyPlc, onlyFormat));
-        if (decodeJson)
-            out << dumpLine(decodingJson(decodeAddress, decodings)) << '\n';
-        else
-            writeDecodingText(decodeAddress, decodings, out);
-        return anyRequest(decodings) ? kExitAnswered : kExitRefused;
-    }
-
-    if (batch->parsed()) {
-        const BatchOutput output = batchJson ? BatchOutput::JsonLines : BatchOutput::Csv;
-        if (batchFile == "-")
-            return runBatch(in, out, output);
-        std::ifstream file(batchFile, std::ios::binary);
-        if (!file)
-            return usageError(err, "cannot open " + batchFile + ": " + std::strerror(errno),
-                              "batch");
-        return runBatch(file, out, output);
-    }
-
-    return usageError(err, "a subcommand is needed: slave, master, decode or batch, or --jsonl");
-} // namespace
+    status = afterOutput(out, err, status);
+    err.flush();
+    return status;
+}
 
 } // namespace Corvane::Cli

@@ -1,28 +1,33 @@
 #pragma once
 
-#include <istream>
-#include <ostream>
+#include "cli/exitstatus.h"
+#include "cli/io.h"
+
 #include <string>
 #include <vector>
 
-// The command line of corvane-cli: subcommands slave, master, decode and
-// batch, and --jsonl. Exit statuses: 0 answered, 1 usage error, 2 refused by
-// the window's rules or a bad request.
+// The command line of corvane-cli: subcommands slave, master, decode, batch
+// and check, and --jsonl. Exit statuses: see exitstatus.h.
 namespace Corvane::Cli {
 
-inline constexpr int kExitAnswered = 0;
-inline constexpr int kExitUsage = 1;
-inline constexpr int kExitRefused = 2;
+// Where a run reads and writes: the process's standard streams, or texts in
+// memory for the tests.
+struct Streams {
+    ByteSource &in;
+    ByteSink &out;
+    ByteSink &err;
+};
 
-// Runs one command line; `arguments` starts with the program name.
+// Runs one command line; `arguments` starts with the program name. Every
+// failure to read or write, and running out of memory, ends in a message on
+// `err` and a status of its own.
 // {"corvane-cli", "slave", "N7:4/5", "6", "10"} -> prints
 // "file 7 word 4 modicon 1-15" and its details, returns 0.
-int runCommandLine(const std::vector<std::string> &arguments, std::istream &in, std::ostream &out,
-                   std::ostream &err);
+int runCommandLine(const std::vector<std::string> &arguments, const Streams &streams);
 
-// The texts of slave, decode and batch may begin with "-" ("-5", "-.5"): every
-// argument after the subcommand that is not one of its options is moved
-// behind "--", so that the parser never takes a text for an option.
+// The texts of slave, decode, batch and check may begin with "-" ("-5",
+// "-.5"): every argument after the subcommand that is not one of its options
+// is moved behind "--", so that the parser never takes a text for an option.
 // {"p", "slave", "N7:0", "-.5", "--json", "1"} -> {"p", "slave", "--json", "--", "N7:0", "-.5",
 // "1"}
 std::vector<std::string> separatePositionals(const std::vector<std::string> &arguments);

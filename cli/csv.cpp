@@ -1,162 +1,307 @@
 #include "cli/csv.h"
 
-#include <algorithm>
+#include <array>
 
 namespace Corvane::Cli {
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUnclosedQuote =
+    "a quoted field is not closed before the end of the input";
+constexpr std::string_view kQuoteInside =
+    "a quote stands inside a field that is not quoted as a whole";
+constexpr std::string_view kTextAfterQuote = "text follows the closing quote of a field";
 constexpr int kEnd = -1;
+
+// The bytes that end a plain run of a record: line ends and quotes.
+constexpr std::array<bool, 256> kStopsPlainRun = [] {
+    std::array<bool, 256> table{};
+    table['\n'] = table['\r'] = table['"'] = true;
+    return table;
+}();
+
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// Digits, with a fraction and an exponent: "-5", "+2.5", "-.5", "1e3".
+bool isPlainNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t first = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - first;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+bool startsFormula(std::string_view field)
+{
+    if (field.empty())
+        return false;
+    switch (field.front()) {
+    case '=':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    case '+':
+    case '-':
+        return !isPlainNumber(field);
+    default:
+        return false;
+    }
+}
+
+bool needsQuotes(std::string_view field)
+{
+    // A plain loop: find_first_of tests each character against the set with
+    // a library call, which dominates a large batch.
+    for (const char c : field) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
-CsvReader::CsvReader(std::istream &in) : m_in(in), m_buffer(kBufferSize) {}
-
-int CsvReader::peek()
+std::string overlongMessage(std::string_view what)
 {
-    if (m_position == m_size) {
-        m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-        m_size = static_cast<std::size_t>(m_in.gcount());
-        m_position = 0;
-        if (m_size == 0)
-            return kEnd;
-    }
-    return static_cast<unsigned char>(m_buffer[m_position]);
+    return std::string(what) + " is longer than " + std::to_string(kLongestRecord) + " bytes";
 }
 
-int CsvReader::get()
+CsvReader::CsvReader(InputBuffer &input) : m_input(input) { m_scratch.reserve(kLongestRecord); }
+
+void CsvReader::note(std::string_view problem)
 {
-    const int c = peek();
-    if (c != kEnd)
-        ++m_position;
-    return c;
+    if (m_problem.empty())
+        m_problem = problem;
 }
 
-bool CsvReader::next(std::vector<std::string> &fields)
+bool CsvReader::next()
 {
-    fields.clear();
-    m_problem.clear();
+    m_fields.clear();
+    m_problem = {};
+    m_overlong = false;
     if (!m_started) {
         m_started = true;
-        static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-        // The mark may only stand at the very start, where the buffer holds
-        // the first bytes of the input.
-        if (peek() != kEnd && std::string_view(m_buffer.data(), m_size).starts_with(kByteOrderMark))
-            m_position += kByteOrderMark.size();
+        // Reading on only while the bytes could still be the mark keeps a short
+        // first line typed at a terminal from waiting for more.
+        while (m_input.held().size() < kByteOrderMark.size() &&
+               kByteOrderMark.starts_with(m_input.held()) && m_input.fill()) {
+        }
+        if (m_input.held().starts_with(kByteOrderMark))
+            m_input.consume(kByteOrderMark.size());
     }
-
-    // Empty lines hold no record. A carriage return without a line feed is
-    // an ordinary character and starts one.
-    std::string carriageReturn;
+    // Empty lines hold no record; the LF of a CR LF is one of them.
     for (;;) {
-        const int c = peek();
-        if (c == kEnd)
+        if (m_input.held().empty() && !m_input.fill())
             return false;
-        if (c == '\n') {
-            get();
-            continue;
-        }
-        if (c == '\r') {
-            get();
-            if (peek() == '\n') {
-                get();
-                continue;
-            }
-            carriageReturn.assign(1, '\r');
-        }
-        break;
+        if (!isLineEnd(m_input.held().front()))
+            break;
+        m_input.consume(1);
     }
 
-    std::size_t length = carriageReturn.size();
-    const auto note = [this](const char *problem) {
-        if (m_problem.empty())
-            m_problem = problem;
-    };
-    const auto keep = [&](std::string &field, char c) {
-        if (++length > kLongestRecord) {
-            note("the record is longer than 65536 bytes");
-            return;
-        }
-        field += c;
-    };
-
-    fields.push_back(std::move(carriageReturn));
-    bool quoted = false;    // inside a quoted field
-    bool wasQuoted = false; // the current field began with a quote
+    // Most records hold no quote: their fields are views of the input.
+    std::size_t scanned = 0;
     for (;;) {
-        const int c = get();
-        if (c == kEnd) {
-            if (quoted)
-                note("a quoted field is not closed before the end of the input");
+        const std::string_view held = m_input.held();
+        const std::size_t reach = std::min(held.size(), kLongestRecord + 1);
+        std::size_t i = scanned;
+        while (i < reach && !kStopsPlainRun[static_cast<unsigned char>(held[i])])
+            ++i;
+        if (i < reach) {
+            if (held[i] == '"')
+                return readQuoted();
+            splitPlain(held.substr(0, i));
+            m_input.consume(i + 1);
             return true;
         }
-        std::string &field = fields.back();
+        if (held.size() > kLongestRecord) {
+            skipOverlong(reach);
+            return true;
+        }
+        scanned = i;
+        if (!m_input.fill()) {
+            // The end of the input ends the record; a read error loses it.
+            if (m_input.failed())
+                return false;
+            splitPlain(m_input.held());
+            m_input.consume(m_input.held().size());
+            return true;
+        }
+    }
+}
+
+void CsvReader::splitPlain(std::string_view record)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (record[i] == ',') {
+            m_fields.push_back(record.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    m_fields.push_back(record.substr(start));
+}
+
+void CsvReader::skipOverlong(std::size_t from)
+{
+    m_overlong = true;
+    m_fields.clear();
+    m_problem = {};
+    m_input.consume(from);
+    for (;;) {
+        const std::string_view held = m_input.held();
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            if (isLineEnd(held[i])) {
+                m_input.consume(i + 1);
+                return;
+            }
+        }
+        m_input.consume(held.size());
+        if (!m_input.fill())
+            return;
+    }
+}
+
+bool CsvReader::readQuoted()
+{
+    m_scratch.clear();
+    m_fieldEnds.clear();
+    std::size_t position = 0; // in the held bytes, from the record's start
+    std::size_t fieldStart = 0;
+    bool quoted = false;    // inside a quoted field
+    bool wasQuoted = false; // the current field began with a quote
+    // The byte at `position`, reading more when the held bytes run out.
+    const auto peek = [&]() -> int {
+        if (position == m_input.held().size() && !m_input.fill())
+            return kEnd;
+        return static_cast<unsigned char>(m_input.held()[position]);
+    };
+    const auto finish = [&] {
+        m_fieldEnds.push_back(m_scratch.size());
+        std::size_t begin = 0;
+        for (const std::size_t end : m_fieldEnds) {
+            m_fields.push_back(std::string_view(m_scratch).substr(begin, end - begin));
+            begin = end;
+        }
+        m_input.consume(position);
+        return true;
+    };
+
+    for (;;) {
+        const int c = peek();
+        if (c == kEnd) {
+            if (m_input.failed())
+                return false;
+            if (quoted)
+                note(kUnclosedQuote);
+            return finish();
+        }
+        if (!quoted && isLineEnd(static_cast<char>(c))) {
+            finish();
+            m_input.consume(1);
+            return true;
+        }
+        if (position == kLongestRecord) {
+            skipOverlong(position);
+            return true;
+        }
+        ++position;
         if (quoted) {
-            if (c == '"') {
-                if (peek() == '"') {
-                    get();
-                    keep(field, '"');
-                } else {
-                    quoted = false;
-                }
+            if (c != '"') {
+                m_scratch += static_cast<char>(c);
+            } else if (peek() == '"' && position < kLongestRecord) {
+                ++position;
+                m_scratch += '"';
             } else {
-                keep(field, static_cast<char>(c));
+                quoted = false;
             }
             continue;
         }
         if (c == ',') {
-            fields.emplace_back();
+            m_fieldEnds.push_back(m_scratch.size());
+            fieldStart = m_scratch.size();
             wasQuoted = false;
             continue;
         }
-        if (c == '\n')
-            return true;
-        if (c == '\r' && peek() == '\n') {
-            get();
-            return true;
-        }
         if (c == '"') {
-            if (field.empty() && !wasQuoted) {
+            if (m_scratch.size() == fieldStart && !wasQuoted) {
                 quoted = true;
                 wasQuoted = true;
                 continue;
             }
-            note("a quote stands inside a field that is not quoted as a whole");
+            note(kQuoteInside);
         } else if (wasQuoted) {
-            note("text follows the closing quote of a field");
+            note(kTextAfterQuote);
         }
-        keep(field, static_cast<char>(c));
+        m_scratch += static_cast<char>(c);
     }
 }
 
-void appendCsvField(std::string &out, std::string_view field)
+void writeCsvField(Output &out, std::string_view field, CellSafety safety)
 {
-    // A plain loop: find_first_of tests each character against the set with
-    // a library call, which dominates a large batch.
-    const bool needsQuotes = std::any_of(field.begin(), field.end(), [](char c) {
-        return c == ',' || c == '"' || c == '\r' || c == '\n';
-    });
-    if (!needsQuotes) {
-        out += field;
+    const bool formula = safety == CellSafety::Spreadsheet && startsFormula(field);
+    if (!needsQuotes(field)) {
+        if (formula)
+            out.put('\'');
+        out.write(field);
         return;
     }
-    out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    out.put('"');
+    if (formula)
+        out.put('\'');
+    for (std::size_t start = 0;;) {
+        const std::size_t quote = field.find('"', start);
+        if (quote == std::string_view::npos) {
+            out.write(field.substr(start));
+            break;
+        }
+        out.write(field.substr(start, quote + 1 - start));
+        out.put('"');
+        start = quote + 1;
     }
-    out += '"';
+    out.put('"');
 }
 
-void appendCsvRecord(std::string &out, std::span<const std::string> fields)
+void writeCsvRecord(Output &out, std::span<const std::string_view> fields, CellSafety safety)
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out += ',';
-        appendCsvField(out, fields[i]);
+            out.put(',');
+        writeCsvField(out, fields[i], safety);
     }
-    out += "\r\n";
+    out.write("\r\n");
+}
+
+std::string csvRecordText(std::span<const std::string> fields, CellSafety safety)
+{
+    StringSink sink;
+    {
+        Output out(sink);
+        const std::vector<std::string_view> views(fields.begin(), fields.end());
+        writeCsvRecord(out, views, safety);
+        out.flush();
+    }
+    return sink.text;
 }
 
 } // namespace Corvane::Cli

@@ -1,51 +1,74 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <istream>
+#include "cli/io.h"
+
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // Comma-separated values as RFC 4180 writes them: quoted fields may hold
-// commas, doubled quotes and line breaks; records end with CR LF or LF; a
-// UTF-8 byte order mark before the first record is skipped.
+// commas, doubled quotes and line breaks; records end with CR LF, LF or a lone
+// CR; a UTF-8 byte order mark before the first record is skipped.
 namespace Corvane::Cli {
 
-// Reads one record at a time from a stream, holding at most one record, so a
-// file of any length is read in constant memory.
+// Reads one record at a time, holding at most one record: a record longer
+// than kLongestRecord bytes (quotes and separators counted, the line end not)
+// is reported without its fields, and reading goes on after the next line
+// end, so a stray quote or a line that never ends costs neither memory nor
+// the records behind it.
 class CsvReader {
 public:
-    // Records longer than this are cut short and reported, so that a stray
-    // quote cannot make one field swallow the rest of a file into memory.
-    static constexpr std::size_t kLongestRecord = 64 * 1024;
+    explicit CsvReader(InputBuffer &input);
 
-    explicit CsvReader(std::istream &in);
-
-    // The next record's fields; false at the end of the input. Empty lines
-    // hold no record and are skipped.
+    // Reads the next record; false at the end of the input or when a read
+    // failed (ask the input which). Empty lines hold no record.
     // "a,\"b,c\"\r\n" -> {"a", "b,c"}; "\"say \"\"hi\"\"\"\n" -> {"say \"hi\""}
-    bool next(std::vector<std::string> &fields);
+    bool next();
 
-    // Why the last record read breaks the format; empty when it does not.
-    const std::string &problem() const { return m_problem; }
+    // The fields of the record read, valid until the next call.
+    std::span<const std::string_view> fields() const { return m_fields; }
+    // Why the record breaks the format; empty when it does not.
+    std::string_view problem() const { return m_problem; }
+    // The record is longer than kLongestRecord bytes and has no fields.
+    bool overlong() const { return m_overlong; }
 
 private:
-    int get();
-    int peek();
+    bool readQuoted();
+    void skipOverlong(std::size_t from);
+    void splitPlain(std::string_view record);
+    void note(std::string_view problem);
 
-    std::istream &m_in;
-    std::vector<char> m_buffer;
-    std::size_t m_position = 0;
-    std::size_t m_size = 0;
+    InputBuffer &m_input;
     bool m_started = false;
-    std::string m_problem;
+    bool m_overlong = false;
+    std::vector<std::string_view> m_fields;
+    std::vector<std::size_t> m_fieldEnds;
+    std::string m_scratch;
+    std::string_view m_problem;
 };
 
-// Appends one record, quoting the fields that need it, ended by CR LF.
-// {"a", "b,c", "say \"hi\""} -> "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
-void appendCsvRecord(std::string &out, std::span<const std::string> fields);
-void appendCsvField(std::string &out, std::string_view field);
+// "the record is longer than 65536 bytes"
+std::string overlongMessage(std::string_view what);
+
+// How cells are written. Spreadsheet puts an apostrophe before a cell that
+// begins with =, +, -, @, a tab or a CR and is no plain number, so that a
+// spreadsheet shows it as text instead of running it as a formula.
+enum class CellSafety { Verbatim, Spreadsheet };
+
+// Writes one field, quoting it when it needs quotes.
+// "a" -> a; "b,c" -> "b,c"; "say \"hi\"" -> "say ""hi""";
+// Spreadsheet: "=1+2" -> '=1+2, "-5" -> -5, "-x,y" -> "'-x,y"
+void writeCsvField(Output &out, std::string_view field, CellSafety safety = CellSafety::Verbatim);
+
+// Writes a record of fields, ended by CR LF.
+void writeCsvRecord(Output &out, std::span<const std::string_view> fields,
+                    CellSafety safety = CellSafety::Verbatim);
+
+// The text of one record as writeCsvRecord writes it, for callers that
+// gather records in memory.
+// {"a", "b,c"} -> "a,\"b,c\"\r\n"
+std::string csvRecordText(std::span<const std::string> fields,
+                          CellSafety safety = CellSafety::Verbatim);
 
 } // namespace Corvane::Cli

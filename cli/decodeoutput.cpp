@@ -11,19 +11,13 @@ namespace {
 using Master::AddressingScheme;
 using Master::DecodedRequest;
 using Master::Decoding;
-using Modbus::ModiconClassInfo;
 
-// The Modicon reference where a decoded request starts, in its command's table.
-Outcome startOf(const DecodedRequest &request)
+// The Modicon number where a decoded request starts, in its command's table.
+std::optional<std::int32_t> startOf(const DecodedRequest &request)
 {
-    Outcome outcome;
-    outcome.status = Status::Translated;
-    if (request.command->table) {
-        outcome.table = request.command->table;
-        outcome.modiconStart =
-            Modbus::modiconNumber(*request.command->table, request.registerNumber);
-    }
-    return outcome;
+    if (!request.command->table)
+        return std::nullopt;
+    return Modbus::modiconNumber(*request.command->table, request.registerNumber);
 }
 
 // " 03 - Read Holding Registers  (4X)" -> "Read Holding Registers"
@@ -77,67 +71,93 @@ bool anyRequest(const std::vector<Decoding> &decodings)
     return false;
 }
 
-nlohmann::ordered_json decodingJson(std::string_view address,
-                                    const std::vector<Decoding> &decodings)
+void writeDecodingJson(JsonWriter &json, std::string_view address,
+                       const std::vector<Decoding> &decodings)
 {
-    nlohmann::ordered_json json;
-    json["address"] = address;
-    json["ok"] = anyRequest(decodings);
-    auto schemes = nlohmann::ordered_json::array();
+    json.beginObject();
+    json.member("address", address);
+    json.member("ok", anyRequest(decodings));
+    json.key("schemes");
+    json.beginArray();
     for (const Decoding &decoding : decodings) {
-        nlohmann::ordered_json scheme;
+        json.beginObject();
         const bool plc3 = decoding.scheme.plc == Master::PlcType::Plc3;
-        scheme["plc"] = Master::plcTypeRow(decoding.scheme.plc).number;
-        scheme["format"] = plc3 ? nlohmann::ordered_json(nullptr)
-                                : nlohmann::ordered_json(Master::schemeName(decoding.scheme));
-        auto requests = nlohmann::ordered_json::array();
+        json.member("plc", Master::plcTypeRow(decoding.scheme.plc).number);
+        json.key("format");
+        if (plc3)
+            json.value(nullptr);
+        else
+            json.value(Master::schemeName(decoding.scheme));
+        json.key("requests");
+        json.beginArray();
         for (const DecodedRequest &request : decoding.requests) {
-            nlohmann::ordered_json item;
-            item["function_code"] = request.command->functionCode;
-            item["command"] = request.command->text;
-            item["message_type"] = request.messageType;
-            item["slave"] = request.slaveAddress;
-            item["register"] = request.registerNumber;
-            const Outcome start = startOf(request);
-            if (start.modiconStart)
-                item["modicon_start"] = *start.modiconStart;
-            addDetails(item, start);
-            requests.push_back(std::move(item));
+            json.beginObject();
+            json.member("function_code", request.command->functionCode);
+            json.member("command", request.command->text);
+            json.member("message_type", request.messageType);
+            json.member("slave", request.slaveAddress);
+            json.member("register", request.registerNumber);
+            if (const auto start = startOf(request)) {
+                json.member("modicon_start", *start);
+                writeDetails(json, *request.command->table, *start, std::nullopt);
+            }
+            json.endObject();
         }
-        scheme["requests"] = std::move(requests);
-        scheme["why_none"] = decoding.whyNone.empty() ? nlohmann::ordered_json(nullptr)
-                                                      : nlohmann::ordered_json(decoding.whyNone);
-        schemes.push_back(std::move(scheme));
+        json.endArray();
+        json.key("why_none");
+        if (decoding.whyNone.empty())
+            json.value(nullptr);
+        else
+            json.value(decoding.whyNone);
+        json.endObject();
     }
-    json["schemes"] = std::move(schemes);
-    return json;
+    json.endArray();
+    json.endObject();
 }
 
 void writeDecodingText(std::string_view address, const std::vector<Decoding> &decodings,
-                       std::ostream &out)
+                       Output &out)
 {
     for (const Decoding &decoding : decodings) {
-        out << address << " under " << Master::schemeName(decoding.scheme) << ':';
+        out.write(address);
+        out.write(" under ");
+        out.write(Master::schemeName(decoding.scheme));
+        out.put(':');
         if (decoding.requests.empty()) {
-            out << " no request, " << decoding.whyNone << '\n';
+            out.write(" no request, ");
+            out.write(decoding.whyNone);
+            out.put('\n');
             continue;
         }
-        out << '\n';
+        out.put('\n');
         for (const DecodedRequest &request : decoding.requests) {
-            const Outcome start = startOf(request);
-            const bool coils = start.table && Modbus::modiconClassInfo(*start.table).bitAddressed;
-            out << "  " << request.command->number << ' ' << commandName(request.command->text)
-                << " (" << direction(request.messageType) << "), slave " << request.slaveAddress
-                << (coils ? ", start coil " : ", start register ") << request.registerNumber;
-            if (start.table) {
-                const ModiconClassInfo &info = Modbus::modiconClassInfo(*start.table);
-                const Modbus::ProtocolAddress protocol =
-                    Modbus::protocolAddress(*start.modiconStart, *start.table);
-                out << ": " << info.table << ' ' << *start.modiconStart << ", offset "
-                    << *protocol.offset << " (" << protocol.offsetHex << "), 6-digit "
-                    << protocol.reference6;
+            const auto start = startOf(request);
+            const auto table = request.command->table;
+            const bool coils = table && Modbus::modiconClassInfo(*table).bitAddressed;
+            out.write("  ");
+            out.write(request.command->number);
+            out.put(' ');
+            out.write(commandName(request.command->text));
+            out.write(" (");
+            out.write(direction(request.messageType));
+            out.write("), slave ");
+            out.number(request.slaveAddress);
+            out.write(coils ? ", start coil " : ", start register ");
+            out.number(request.registerNumber);
+            if (start) {
+                const Modbus::ProtocolAddress protocol = Modbus::protocolAddress(*start, *table);
+                out.write(": ");
+                out.write(Modbus::modiconClassInfo(*table).table);
+                out.put(' ');
+                out.number(*start);
+                out.write(", offset ");
+                out.number(*protocol.offset);
+                out.write(" (");
+                out.write(protocol.offsetHex);
+                out.write("), 6-digit ");
+                out.write(protocol.reference6);
             }
-            out << '\n';
+            out.put('\n');
         }
     }
 }

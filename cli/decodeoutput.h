@@ -1,11 +1,10 @@
 #pragma once
 
+#include "cli/io.h"
+#include "cli/jsonwriter.h"
 #include "master/decode.h"
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
-#include <ostream>
 #include <string_view>
 #include <vector>
 
@@ -25,13 +24,13 @@ std::vector<Master::Decoding> decodeUnder(std::string_view address,
 // {"address":"N451:234","ok":true,"schemes":[{"plc":"5","format":"NXYZ:Z",
 //  "requests":[{"function_code":3,"command":" 03 - ...","message_type":" Read",
 //  "slave":5,"register":1234,"modicon_start":41234,...}],"why_none":null},...]}
-nlohmann::ordered_json decodingJson(std::string_view address,
-                                    const std::vector<Master::Decoding> &decodings);
+void writeDecodingJson(JsonWriter &json, std::string_view address,
+                       const std::vector<Master::Decoding> &decodings);
 
 // One block per scheme: each request on its own line with the Modicon
 // reference of its start, or why none composes into the address.
 void writeDecodingText(std::string_view address, const std::vector<Master::Decoding> &decodings,
-                       std::ostream &out);
+                       Output &out);
 
 // True when some scheme decodes the address.
 bool anyRequest(const std::vector<Master::Decoding> &decodings);

@@ -1,110 +1,107 @@
 #include "cli/jsonlines.h"
 
+#include "cli/csv.h"
+#include "cli/jsonobject.h"
+#include "cli/jsonwriter.h"
 #include "cli/outcome.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace Corvane::Cli {
 namespace {
 
-using Json = nlohmann::json;
-
 // Beyond this many zeros a number is far outside every field's range (or far
 // below one half), so more zeros would not change what the rules read.
 constexpr long kMostZeros = 24;
-
-// Collects the fields of one flat object without building a document, and
-// keeps the text of fractional numbers exactly as written.
-class RequestReader : public nlohmann::json_sax<Json> {
-public:
-    std::vector<std::string> names;
-    std::vector<std::string> values;
-    std::vector<bool> given;
-    std::string error;
-
-    bool null() override { return value(std::nullopt); }
-    bool boolean(bool) override { return fail("must be a text or a number, not true or false"); }
-    bool number_integer(number_integer_t number) override { return value(std::to_string(number)); }
-    bool number_unsigned(number_unsigned_t number) override
-    {
-        return value(std::to_string(number));
-    }
-    bool number_float(number_float_t, const string_t &lexeme) override
-    {
-        return value(jsonNumberText(lexeme));
-    }
-    bool string(string_t &text) override { return value(text); }
-    bool binary(binary_t &) override { return fail("must be a text or a number"); }
-    bool start_object(std::size_t) override
-    {
-        if (m_depth++ == 0)
-            return true;
-        return fail("must be a text or a number, not an object");
-    }
-    bool key(string_t &name) override
-    {
-        if (std::find(names.begin(), names.end(), name) != names.end()) {
-            error = "field \"" + name + "\" is given twice";
-            return false;
-        }
-        names.push_back(name);
-        return true;
-    }
-    bool end_object() override
-    {
-        --m_depth;
-        return true;
-    }
-    bool start_array(std::size_t) override
-    {
-        if (m_depth == 0) {
-            error = "a request must be a JSON object";
-            return false;
-        }
-        return fail("must be a text or a number, not an array");
-    }
-    bool end_array() override { return true; }
-    bool parse_error(std::size_t, const std::string &,
-                     const nlohmann::detail::exception &ex) override
-    {
-        std::string message = ex.what();
-        // "[json.exception.parse_error.101] parse error at ..." -> "parse error at ..."
-        if (const std::size_t bracket = message.find("] "); bracket != std::string::npos)
-            message.erase(0, bracket + 2);
-        error = "not valid JSON: " + message;
-        return false;
-    }
-
-private:
-    bool value(std::optional<std::string> text)
-    {
-        if (m_depth == 0) {
-            error = "a request must be a JSON object";
-            return false;
-        }
-        values.push_back(text.value_or(std::string()));
-        given.push_back(text.has_value());
-        return true;
-    }
-    bool fail(const std::string &what)
-    {
-        if (m_depth == 0)
-            error = "a request must be a JSON object";
-        else
-            error = "field \"" + names.back() + "\" " + what;
-        return false;
-    }
-
-    int m_depth = 0;
-};
 
 bool isBlank(std::string_view line)
 {
     return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
+
+// Why a member of a request is not a text or a number, or nothing.
+std::string_view kindProblem(JsonKind kind)
+{
+    switch (kind) {
+    case JsonKind::True:
+    case JsonKind::False:
+        return "must be a text or a number, not true or false";
+    case JsonKind::Object:
+        return "must be a text or a number, not an object";
+    case JsonKind::Array:
+        return "must be a text or a number, not an array";
+    default:
+        return {};
+    }
+}
+
+// Lines ended by LF; a CR before the LF belongs to the line end.
+class LineReader {
+public:
+    explicit LineReader(InputBuffer &input) : m_input(input) {}
+
+    enum class Read { Line, Overlong, End };
+
+    // The next line, valid until the next call.
+    Read next(std::string_view &line)
+    {
+        m_input.consume(m_pending);
+        m_pending = 0;
+        std::size_t scanned = 0;
+        for (;;) {
+            const std::string_view held = m_input.held();
+            // A line at the limit, its CR and its LF.
+            const std::size_t reach = std::min(held.size(), kLongestRecord + 2);
+            const void *found = std::memchr(held.data() + scanned, '\n', reach - scanned);
+            if (found) {
+                const auto end =
+                    static_cast<std::size_t>(static_cast<const char *>(found) - held.data());
+                m_pending = end + 1;
+                return finish(held.substr(0, end), line);
+            }
+            if (held.size() >= kLongestRecord + 2) {
+                skipToLineEnd();
+                return Read::Overlong;
+            }
+            scanned = reach;
+            if (!m_input.fill()) {
+                if (m_input.failed() || m_input.held().empty())
+                    return Read::End;
+                m_pending = m_input.held().size();
+                return finish(m_input.held(), line);
+            }
+        }
+    }
+
+private:
+    static Read finish(std::string_view text, std::string_view &line)
+    {
+        if (text.ends_with('\r'))
+            text.remove_suffix(1);
+        line = text;
+        return text.size() > kLongestRecord ? Read::Overlong : Read::Line;
+    }
+
+    void skipToLineEnd()
+    {
+        for (;;) {
+            const std::string_view held = m_input.held();
+            if (const void *found = std::memchr(held.data(), '\n', held.size())) {
+                m_input.consume(
+                    static_cast<std::size_t>(static_cast<const char *>(found) - held.data()) + 1);
+                return;
+            }
+            m_input.consume(held.size());
+            if (!m_input.fill())
+                return;
+        }
+    }
+
+    InputBuffer &m_input;
+    std::size_t m_pending = 0;
+};
 
 } // namespace
 
@@ -160,42 +157,64 @@ std::variant<Request, RequestError> requestFromJsonLine(std::string_view line)
 {
     if (isBlank(line))
         return RequestError{"empty line: a request must be a JSON object"};
-    RequestReader reader;
-    if (!Json::sax_parse(line, &reader))
-        return RequestError{reader.error};
+    const JsonObjectText object = readJsonObject(line);
+    if (object.shape == JsonShape::Invalid)
+        return RequestError{"not valid JSON: " + object.problem};
+    if (object.shape == JsonShape::OtherValue)
+        return RequestError{"a request must be a JSON object"};
+
     std::vector<NamedField> fields;
-    for (std::size_t i = 0; i < reader.names.size(); ++i) {
-        if (reader.given[i])
-            fields.push_back({reader.names[i], reader.values[i]});
+    for (std::size_t i = 0; i < object.members.size(); ++i) {
+        const JsonMember &member = object.members[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            if (object.members[j].name == member.name)
+                return RequestError{"field " + quotedText(member.name) + " is given twice"};
+        }
+        if (const std::string_view problem = kindProblem(member.kind); !problem.empty())
+            return RequestError{"field " + quotedText(member.name) + " " + std::string(problem)};
+    }
+    std::vector<std::string> numbers(object.members.size());
+    for (std::size_t i = 0; i < object.members.size(); ++i) {
+        const JsonMember &member = object.members[i];
+        if (member.kind == JsonKind::Null)
+            continue;
+        if (member.kind == JsonKind::Number) {
+            numbers[i] = jsonNumberText(member.text);
+            fields.push_back({member.name, numbers[i]});
+        } else {
+            fields.push_back({member.name, member.text});
+        }
     }
     return requestFromFields(fields, true);
 }
 
-std::string dumpLine(const nlohmann::ordered_json &json)
-{
-    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
-
-int runJsonLines(std::istream &in, std::ostream &out)
+int runJsonLines(InputBuffer &in, Output &out)
 {
     int status = 0;
     long lineNumber = 0;
-    std::string line;
-    while (std::getline(in, line)) {
+    LineReader reader(in);
+    JsonWriter json(out);
+    std::string_view line;
+    while (!out.failed()) {
+        const LineReader::Read read = reader.next(line);
+        if (read == LineReader::Read::End)
+            break;
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const auto request = requestFromJsonLine(line);
         Outcome outcome;
-        if (const auto *error = std::get_if<RequestError>(&request))
-            outcome = invalid(error->message);
-        else
-            outcome = translate(std::get<Request>(request));
+        if (read == LineReader::Read::Overlong) {
+            outcome = invalid(overlongMessage("the line"));
+        } else {
+            const auto request = requestFromJsonLine(line);
+            if (const auto *error = std::get_if<RequestError>(&request))
+                outcome = invalid(error->message);
+            else
+                outcome = translate(std::get<Request>(request));
+        }
         if (outcome.status == Status::Invalid)
             status = 2;
-        out << dumpLine(toJson(outcome, "line", lineNumber)) << '\n';
+        writeJson(json, outcome, "line", lineNumber);
+        out.put('\n');
     }
-    out.flush();
     return status;
 }
 

@@ -1,11 +1,8 @@
 #pragma once
 
+#include "cli/io.h"
 #include "cli/request.h"
 
-#include <nlohmann/json.hpp>
-
-#include <istream>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -19,17 +16,18 @@ namespace Corvane::Cli {
 // "40001" -> "40001", "2.5" -> "2.5", "1e3" -> "1000", "-25E-1" -> "-2.5".
 std::string jsonNumberText(std::string_view lexeme);
 
-// One line read as a request: an object whose values are texts or numbers
-// (numbers read as their decimal text; null counts as missing).
+// One line read as a request: a JSON object, with blanks around it at most,
+// whose values are texts or numbers (numbers read as their decimal text; null
+// counts as missing).
 // {"mode":"slave","address":"N7:0","start":40001,"count":"10"} -> SlaveTexts.
 std::variant<Request, RequestError> requestFromJsonLine(std::string_view line);
 
 // Writes one result line per input line and returns the exit status: 0 when
 // every line was a valid request, 2 otherwise. Refused translations are valid
-// requests; their lines carry the error box's code and message.
-int runJsonLines(std::istream &in, std::ostream &out);
-
-// The JSON text of a result line: compact, invalid UTF-8 replaced.
-std::string dumpLine(const nlohmann::ordered_json &json);
+// requests; their lines carry the error box's code and message. A line longer
+// than kLongestRecord bytes gets an error line, and the lines after it are
+// read as usual. Stops early when the output fails; the caller asks `in` and
+// `out` for errors.
+int runJsonLines(InputBuffer &in, Output &out);
 
 } // namespace Corvane::Cli

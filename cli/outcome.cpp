@@ -2,9 +2,12 @@
 
 #include "core/protocoladdress.h"
 #include "errors/errormessages.h"
-#include "master/decode.h"
+#include "master/commands.h"
 #include "master/details.h"
+#include "master/mastertranslation.h"
 #include "slave/slavetranslation.h"
+
+#include <vector>
 
 namespace Corvane::Cli {
 namespace {
@@ -14,46 +17,137 @@ using Modbus::ModiconClass;
 using Modbus::ModiconClassInfo;
 using Modbus::ProtocolAddress;
 
-// The commands that read or write a table: (Coils, Write) -> [5, 15].
-nlohmann::ordered_json functionList(ModiconClass table, CommandDirection direction)
+// The functions that read and write one table, in each form they are written
+// in; worked out once per table, since every batch row asks for them.
+struct TableFunctions {
+    std::vector<std::int16_t> readCodes;  // {3}
+    std::vector<std::int16_t> writeCodes; // {6, 16}
+    std::string readCell;                 // 03
+    std::string writeCell;                // "06,16" (quoted, as a CSV cell)
+};
+
+// "06,16" -> "\"06,16\"", as one CSV cell.
+std::string csvCell(const std::string &text)
 {
-    auto list = nlohmann::ordered_json::array();
-    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction))
-        list.push_back(command->functionCode);
-    return list;
+    std::string cell = csvRecordText(std::span(&text, 1));
+    cell.resize(cell.size() - 2); // the record's CR LF
+    return cell;
 }
 
-nlohmann::ordered_json jsonOrNull(const std::optional<std::int32_t> &value)
+TableFunctions tableFunctionsOf(ModiconClass table)
 {
-    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    TableFunctions functions;
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, CommandDirection::Read))
+        functions.readCodes.push_back(command->functionCode);
+    for (const Master::ModbusCommand *command : Master::commandsFor(table, CommandDirection::Write))
+        functions.writeCodes.push_back(command->functionCode);
+    functions.readCell = csvCell(Master::functionNumbers(table, CommandDirection::Read, ","));
+    functions.writeCell = csvCell(Master::functionNumbers(table, CommandDirection::Write, ","));
+    return functions;
 }
 
-nlohmann::ordered_json jsonOrNull(const std::string &text)
+const TableFunctions &tableFunctions(ModiconClass table)
 {
-    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(text);
+    static const std::array<TableFunctions, 4> kTables{
+        tableFunctionsOf(ModiconClass::Coils), tableFunctionsOf(ModiconClass::DiscreteInputs),
+        tableFunctionsOf(ModiconClass::InputRegisters),
+        tableFunctionsOf(ModiconClass::HoldingRegisters)};
+    return kTables[static_cast<std::size_t>(table)];
 }
 
-std::string textOf(const std::optional<std::int32_t> &value)
+void writeCodes(JsonWriter &json, std::string_view name, const std::vector<std::int16_t> &codes)
 {
-    return value ? std::to_string(*value) : std::string();
+    json.key(name);
+    json.beginArray();
+    for (const std::int16_t code : codes)
+        json.value(code);
+    json.endArray();
 }
 
-// The position of a result column, found while compiling.
-consteval std::size_t column(std::string_view name)
+// The JSON names of a protocol address at the start or the end of a range.
+struct ProtocolKeys {
+    std::string_view offset;
+    std::string_view offsetHex;
+    std::string_view reference6;
+};
+constexpr ProtocolKeys kStartKeys{"start_offset", "start_offset_hex", "start_reference6"};
+constexpr ProtocolKeys kEndKeys{"end_offset", "end_offset_hex", "end_reference6"};
+
+// The protocol address of a Modicon number as three JSON members, null beyond
+// the protocol's offsets.
+void writeProtocolAddress(JsonWriter &json, const ProtocolKeys &keys, std::int32_t number,
+                          ModiconClass table)
 {
-    for (std::size_t i = 0; i < kResultColumns.size(); ++i) {
-        if (kResultColumns[i] == name)
-            return i;
+    const ProtocolAddress address = Modbus::protocolAddress(number, table);
+    if (!address.offset) {
+        for (const std::string_view key : {keys.offset, keys.offsetHex, keys.reference6})
+            json.member(key, nullptr);
+        return;
     }
-    throw "no such result column";
+    json.member(keys.offset, *address.offset);
+    json.member(keys.offsetHex, address.offsetHex);
+    json.member(keys.reference6, address.reference6);
+}
+
+// Cells of one CSV record, a comma before each but the first.
+class Cells {
+public:
+    Cells(Output &out, CellSafety safety) : m_out(out), m_safety(safety) {}
+    void text(std::string_view value)
+    {
+        separate();
+        writeCsvField(m_out, value, m_safety);
+    }
+    // Texts that never need quotes or an apostrophe: numbers, table names.
+    void plain(std::string_view value)
+    {
+        separate();
+        m_out.write(value);
+    }
+    void number(std::optional<std::int64_t> value)
+    {
+        separate();
+        if (value)
+            m_out.number(*value);
+    }
+    void empty(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            separate();
+    }
+
+private:
+    void separate()
+    {
+        if (m_first)
+            m_first = false;
+        else
+            m_out.put(',');
+    }
+
+    Output &m_out;
+    CellSafety m_safety;
+    bool m_first = true;
+};
+
+// offset, offset_hex and reference6 of a Modicon number.
+void protocolCells(Cells &cells, std::int32_t number, ModiconClass table)
+{
+    const ProtocolAddress address = Modbus::protocolAddress(number, table);
+    if (!address.offset) {
+        cells.empty(3);
+        return;
+    }
+    cells.number(*address.offset);
+    cells.plain(address.offsetHex);
+    cells.plain(address.reference6);
 }
 
 } // namespace
 
-Outcome translateSlave(const SlaveTexts &texts)
+Outcome translateSlave(const Slave::SlaveFieldTexts &texts)
 {
-    const Slave::SlaveAnswer answer =
-        Slave::TranslateSlave({texts.address, texts.start, texts.count});
+    const Slave::SlaveAnswer answer = Slave::TranslateSlave(texts);
     Outcome outcome;
     outcome.slave = true;
     if (!answer.ok()) {
@@ -95,7 +189,7 @@ Outcome translateMaster(const MasterSettings &settings)
 Outcome translate(const Request &request)
 {
     if (const auto *slave = std::get_if<SlaveTexts>(&request))
-        return translateSlave(*slave);
+        return translateSlave({slave->address, slave->start, slave->count});
     const auto resolved = resolveMaster(std::get<MasterTexts>(request));
     if (const auto *error = std::get_if<RequestError>(&resolved))
         return invalid(error->message);
@@ -110,135 +204,144 @@ Outcome invalid(std::string error)
     return outcome;
 }
 
-void addDetails(nlohmann::ordered_json &json, const Outcome &outcome)
+void writeDetails(JsonWriter &json, ModiconClass table, std::int32_t start,
+                  std::optional<std::int32_t> end)
 {
-    if (!outcome.table || !outcome.modiconStart)
-        return;
-    const ModiconClassInfo &info = Modbus::modiconClassInfo(*outcome.table);
-    json["table"] = info.table;
-    json["reference"] = info.reference;
-    const ProtocolAddress start = Modbus::protocolAddress(*outcome.modiconStart, *outcome.table);
-    json["start_offset"] = jsonOrNull(start.offset);
-    json["start_offset_hex"] = jsonOrNull(start.offsetHex);
-    json["start_reference6"] = jsonOrNull(start.reference6);
-    if (outcome.modiconEnd) {
-        const ProtocolAddress end = Modbus::protocolAddress(*outcome.modiconEnd, *outcome.table);
-        json["end_offset"] = jsonOrNull(end.offset);
-        json["end_offset_hex"] = jsonOrNull(end.offsetHex);
-        json["end_reference6"] = jsonOrNull(end.reference6);
-    }
-    json["read_functions"] = functionList(*outcome.table, CommandDirection::Read);
-    json["write_functions"] = functionList(*outcome.table, CommandDirection::Write);
+    const ModiconClassInfo &info = Modbus::modiconClassInfo(table);
+    json.member("table", info.table);
+    json.member("reference", info.reference);
+    writeProtocolAddress(json, kStartKeys, start, table);
+    if (end)
+        writeProtocolAddress(json, kEndKeys, *end, table);
+    const TableFunctions &functions = tableFunctions(table);
+    writeCodes(json, "read_functions", functions.readCodes);
+    writeCodes(json, "write_functions", functions.writeCodes);
 }
 
-nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionName, long position)
+void writeJson(JsonWriter &json, const Outcome &outcome, std::string_view positionName,
+               long position)
 {
-    nlohmann::ordered_json json;
+    json.beginObject();
     switch (outcome.status) {
     case Status::Translated:
-        json["ok"] = true;
+        json.member("ok", true);
         if (outcome.slave) {
-            json["file"] = outcome.file;
-            json["word"] = outcome.word;
+            json.member("file", outcome.file);
+            json.member("word", outcome.word);
         } else {
-            json["address"] = outcome.address;
+            json.member("address", outcome.address);
         }
         if (outcome.modiconStart)
-            json["modicon_start"] = *outcome.modiconStart;
+            json.member("modicon_start", *outcome.modiconStart);
         if (outcome.modiconEnd)
-            json["modicon_end"] = *outcome.modiconEnd;
-        addDetails(json, outcome);
-        break;
-    case Status::Refused:
-        json["ok"] = false;
-        json["code"] = static_cast<int>(outcome.code);
-        json["title"] = Errors::kErrorBoxTitle;
-        json["message"] = Errors::errorText(outcome.code);
-        break;
-    case Status::Invalid:
-        json["ok"] = false;
-        if (!positionName.empty())
-            json[std::string(positionName)] = position;
-        json["error"] = outcome.error;
-        break;
-    }
-    return json;
-}
-
-void writeText(const Outcome &outcome, std::ostream &out, std::ostream &err)
-{
-    switch (outcome.status) {
-    case Status::Translated:
-        if (outcome.slave)
-            out << "file " << outcome.file << " word " << outcome.word << " modicon "
-                << *outcome.modiconStart << '-' << *outcome.modiconEnd << '\n';
-        else
-            out << outcome.address << '\n';
+            json.member("modicon_end", *outcome.modiconEnd);
         if (outcome.table && outcome.modiconStart)
-            out << Master::detailsLine(*outcome.table, *outcome.modiconStart, outcome.modiconEnd)
-                << '\n';
+            writeDetails(json, *outcome.table, *outcome.modiconStart, outcome.modiconEnd);
         break;
     case Status::Refused:
-        err << Errors::kErrorBoxTitle << '\n';
-        for (std::string_view line : Errors::errorLines(outcome.code))
-            err << line << '\n';
+        json.member("ok", false);
+        json.member("code", static_cast<int>(outcome.code));
+        json.member("title", Errors::kErrorBoxTitle);
+        json.member("message", Errors::errorText(outcome.code));
         break;
     case Status::Invalid:
-        err << outcome.error << '\n';
+        json.member("ok", false);
+        if (!positionName.empty())
+            json.member(positionName, position);
+        json.member("error", outcome.error);
+        break;
+    }
+    json.endObject();
+}
+
+void writeText(const Outcome &outcome, Output &out, Output &err)
+{
+    switch (outcome.status) {
+    case Status::Translated:
+        if (outcome.slave) {
+            out.write("file ");
+            out.number(outcome.file);
+            out.write(" word ");
+            out.number(outcome.word);
+            out.write(" modicon ");
+            out.number(*outcome.modiconStart);
+            out.put('-');
+            out.number(*outcome.modiconEnd);
+        } else {
+            out.write(outcome.address);
+        }
+        out.put('\n');
+        if (outcome.table && outcome.modiconStart) {
+            out.write(
+                Master::detailsLine(*outcome.table, *outcome.modiconStart, outcome.modiconEnd));
+            out.put('\n');
+        }
+        break;
+    case Status::Refused:
+        err.write(Errors::kErrorBoxTitle);
+        err.put('\n');
+        for (std::string_view line : Errors::errorLines(outcome.code)) {
+            err.write(line);
+            err.put('\n');
+        }
+        break;
+    case Status::Invalid:
+        err.write(outcome.error);
+        err.put('\n');
         break;
     }
 }
 
-std::array<std::string, kResultColumns.size()> resultFields(const Outcome &outcome)
+void writeResultCells(Output &out, const Outcome &outcome, CellSafety safety)
 {
-    std::array<std::string, kResultColumns.size()> fields;
-    const auto set = [&fields](std::size_t index, std::string value) {
-        fields[index] = std::move(value);
-    };
+    // In the order of kResultColumns.
+    Cells cells(out, safety);
     switch (outcome.status) {
     case Status::Translated:
-        set(column("result"), "ok");
+        cells.plain("ok");
         if (outcome.slave) {
-            set(column("file"), std::to_string(outcome.file));
-            set(column("word"), std::to_string(outcome.word));
+            cells.number(outcome.file);
+            cells.number(outcome.word);
         } else {
-            set(column("address"), outcome.address);
+            cells.empty(2);
         }
-        set(column("modicon_start"), textOf(outcome.modiconStart));
-        set(column("modicon_end"), textOf(outcome.modiconEnd));
+        cells.number(outcome.modiconStart);
+        cells.number(outcome.modiconEnd);
+        if (outcome.slave)
+            cells.empty();
+        else
+            cells.text(outcome.address);
+        cells.empty(2); // error_code, error_message
         if (outcome.table && outcome.modiconStart) {
             const ModiconClassInfo &info = Modbus::modiconClassInfo(*outcome.table);
-            set(column("table"), std::string(info.table));
-            set(column("reference"), std::string(info.reference));
-            const ProtocolAddress start =
-                Modbus::protocolAddress(*outcome.modiconStart, *outcome.table);
-            set(column("start_offset"), textOf(start.offset));
-            set(column("start_offset_hex"), start.offsetHex);
-            set(column("start_reference6"), start.reference6);
-            if (outcome.modiconEnd) {
-                const ProtocolAddress end =
-                    Modbus::protocolAddress(*outcome.modiconEnd, *outcome.table);
-                set(column("end_offset"), textOf(end.offset));
-                set(column("end_offset_hex"), end.offsetHex);
-                set(column("end_reference6"), end.reference6);
-            }
-            set(column("read_functions"),
-                Master::functionNumbers(*outcome.table, CommandDirection::Read, ","));
-            set(column("write_functions"),
-                Master::functionNumbers(*outcome.table, CommandDirection::Write, ","));
+            cells.plain(info.table);
+            cells.plain(info.reference);
+            protocolCells(cells, *outcome.modiconStart, *outcome.table);
+            if (outcome.modiconEnd)
+                protocolCells(cells, *outcome.modiconEnd, *outcome.table);
+            else
+                cells.empty(3);
+            const TableFunctions &functions = tableFunctions(*outcome.table);
+            cells.plain(functions.readCell);
+            cells.plain(functions.writeCell);
+        } else {
+            cells.empty(10);
         }
         break;
     case Status::Refused:
-        set(column("result"), "refused");
-        set(column("error_code"), std::to_string(outcome.code));
-        set(column("error_message"), Errors::errorText(outcome.code));
+        cells.plain("refused");
+        cells.empty(5);
+        cells.number(static_cast<int>(outcome.code));
+        cells.text(Errors::errorText(outcome.code));
+        cells.empty(10);
         break;
     case Status::Invalid:
-        set(column("result"), "invalid");
-        set(column("error_message"), outcome.error);
+        cells.plain("invalid");
+        cells.empty(6);
+        cells.text(outcome.error);
+        cells.empty(10);
         break;
     }
-    return fields;
 }
 
 } // namespace Corvane::Cli

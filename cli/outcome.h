@@ -1,15 +1,16 @@
 #pragma once
 
+#include "cli/csv.h"
+#include "cli/io.h"
+#include "cli/jsonwriter.h"
 #include "cli/request.h"
 #include "core/modiconclass.h"
 #include "errors/errorcode.h"
-
-#include <nlohmann/json.hpp>
+#include "slave/slavetranslation.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -42,7 +43,7 @@ struct Outcome {
 };
 
 // {"N7:4/5", "6", "10"} -> Translated, file 7, word 4, Modicon 1 to 15 in coils.
-Outcome translateSlave(const SlaveTexts &texts);
+Outcome translateSlave(const Slave::SlaveFieldTexts &texts);
 // PLC-5, NXYZ:Z, " 03 - ...", "1234", "5" -> Translated, "N451:234", 41234 in
 // holding registers.
 Outcome translateMaster(const MasterSettings &settings);
@@ -50,30 +51,38 @@ Outcome translateMaster(const MasterSettings &settings);
 Outcome translate(const Request &request);
 Outcome invalid(std::string error);
 
-// The engineering details of an answer as JSON fields: table, reference,
-// offsets in decimal and hex, 6-digit references, read and write functions.
-void addDetails(nlohmann::ordered_json &json, const Outcome &outcome);
+// The engineering details of a Modicon range or start as JSON members:
+// table, reference, offsets in decimal and hex, 6-digit references, read and
+// write functions. (HoldingRegisters, 40001, 40010) ->
+// "table":"holding registers",...,"end_reference6":"400010",...,"write_functions":[6,16]
+void writeDetails(JsonWriter &json, Modbus::ModiconClass table, std::int32_t start,
+                  std::optional<std::int32_t> end);
 
-// {"ok":true,"file":7,...}, {"ok":false,"code":11,...}, or for an invalid
-// request {"ok":false,"line":3,"error":"..."} with `positionName` "line".
-nlohmann::ordered_json toJson(const Outcome &outcome, std::string_view positionName = {},
-                              long position = 0);
+// One result object: {"ok":true,"file":7,...}, {"ok":false,"code":11,...}, or
+// for an invalid request {"ok":false,"line":3,"error":"..."} with
+// `positionName` "line".
+void writeJson(JsonWriter &json, const Outcome &outcome, std::string_view positionName = {},
+               long position = 0);
 
 // Plain text: the answer on `out` (a second line with the details), or the
 // box title and message lines on `err`.
 // "file 7 word 4 modicon 40001-40010\n"
 // "holding registers (4X): offsets 0-9 (0x0000-0x0009), 6-digit 400001-400010;
 //  read with 03, write with 06, 16\n"
-void writeText(const Outcome &outcome, std::ostream &out, std::ostream &err);
+void writeText(const Outcome &outcome, Output &out, Output &err);
 
-// The result columns of a batch row, in order, and their values for an outcome.
+// The result columns of a batch row, in order. The data table address of a
+// master answer has a name of its own, apart from the slave rows' address.
 inline constexpr std::array<std::string_view, 18> kResultColumns{
     "result",           "file",           "word",
-    "modicon_start",    "modicon_end",    "address",
+    "modicon_start",    "modicon_end",    "data_table_address",
     "error_code",       "error_message",  "table",
     "reference",        "start_offset",   "start_offset_hex",
     "start_reference6", "end_offset",     "end_offset_hex",
     "end_reference6",   "read_functions", "write_functions"};
-std::array<std::string, kResultColumns.size()> resultFields(const Outcome &outcome);
+
+// Writes the result cells of an outcome as CSV, separated by commas, without
+// a line end: "ok,7,0,40001,40010,,,,holding registers,4X,0,0x0000,...".
+void writeResultCells(Output &out, const Outcome &outcome, CellSafety safety);
 
 } // namespace Corvane::Cli

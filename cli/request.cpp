@@ -1,5 +1,6 @@
 #include "cli/request.h"
 
+#include "master/addressingscheme.h"
 #include "master/commands.h"
 #include "master/subfunctions.h"
 
@@ -15,6 +16,9 @@ using namespace std::string_view_literals;
 // The window starts with the message type " Read", and so with its first
 // command and subfunction.
 constexpr Master::MessageType kStartMessageType = Master::MessageType::Read;
+
+// A message quotes at most this many characters of a user's text.
+constexpr std::size_t kLongestQuote = 80;
 
 constexpr std::array kSlaveFields{"address"sv, "start"sv, "count"sv};
 constexpr std::array kMasterFields{"plc"sv,         "format"sv,   "message_type"sv, "command"sv,
@@ -36,17 +40,37 @@ bool listed(std::span<const std::string_view> names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-std::string quoted(std::string_view text)
+} // namespace
+
+std::string quotedText(std::string_view text)
 {
+    // Characters are counted by their first byte, so a cut never splits one.
+    std::size_t characters = 0;
+    std::size_t cut = 0;
+    for (; cut < text.size(); ++cut) {
+        const bool continuation = (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == kLongestQuote)
+            break;
+    }
     std::string out;
-    out.reserve(text.size() + 2);
+    out.reserve(cut + 5);
     out += '"';
-    out += text;
+    out += text.substr(0, cut);
     out += '"';
+    if (cut < text.size())
+        out += "...";
     return out;
 }
 
-} // namespace
+std::string badPlcMessage(std::string_view name)
+{
+    return "plc must be " + Master::plcNumberList() + ", not " + quotedText(name);
+}
+
+std::string badFormatMessage(std::string_view name)
+{
+    return "format must be " + Master::formatNameList() + ", not " + quotedText(name);
+}
 
 Master::MasterWindowState MasterSettings::windowState() const
 {
@@ -67,15 +91,13 @@ std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &text
     if (texts.plc) {
         const auto plc = Master::plcTypeNamed(*texts.plc);
         if (!plc)
-            return RequestError{"plc must be " + Master::plcNumberList() + ", not " +
-                                quoted(*texts.plc)};
+            return RequestError{badPlcMessage(*texts.plc)};
         settings.plc = *plc;
     }
     if (texts.format) {
         const auto format = Master::formatNamed(*texts.format);
         if (!format)
-            return RequestError{"format must be " + Master::formatNameList() + ", not " +
-                                quoted(*texts.format)};
+            return RequestError{badFormatMessage(*texts.format)};
         settings.format = *format;
     }
 
@@ -86,7 +108,7 @@ std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &text
     if (isBareNumber(settings.command)) {
         const Master::ModbusCommand *command = Master::commandWithNumber(settings.command);
         if (!command)
-            return RequestError{"command " + quoted(settings.command) +
+            return RequestError{"command " + quotedText(settings.command) +
                                 " is no Modbus command: use 01 to 06, 08, 15 or 16, or the "
                                 "command's full text"};
         settings.command = std::string(command->text);
@@ -113,10 +135,10 @@ bool isRequestField(std::string_view name)
     return name == "mode" || listed(kSlaveFields, name) || listed(kMasterFields, name);
 }
 
-std::variant<Request, RequestError> requestFromFields(const std::vector<NamedField> &fields,
+std::variant<Request, RequestError> requestFromFields(std::span<const NamedField> fields,
                                                       bool strict)
 {
-    const auto find = [&fields](std::string_view name) -> const std::string * {
+    const auto find = [&fields](std::string_view name) -> const std::string_view * {
         for (const NamedField &field : fields) {
             if (field.name == name)
                 return &field.value;
@@ -124,15 +146,15 @@ std::variant<Request, RequestError> requestFromFields(const std::vector<NamedFie
         return nullptr;
     };
     const auto text = [&find](std::string_view name) {
-        const std::string *value = find(name);
-        return value ? *value : std::string();
+        const std::string_view *value = find(name);
+        return value ? std::string(*value) : std::string();
     };
     const auto optionalText = [&find](std::string_view name) -> std::optional<std::string> {
-        const std::string *value = find(name);
+        const std::string_view *value = find(name);
         return value ? std::optional<std::string>(*value) : std::nullopt;
     };
 
-    const std::string *mode = find("mode");
+    const std::string_view *mode = find("mode");
     if (!mode)
         return RequestError{"no mode: give \"mode\" as \"slave\" or \"master\""};
     if (strict && (*mode == "slave" || *mode == "master")) {
@@ -143,9 +165,9 @@ std::variant<Request, RequestError> requestFromFields(const std::vector<NamedFie
             if (field.name == "mode" || listed(own, field.name))
                 continue;
             if (isRequestField(field.name))
-                return RequestError{"field " + quoted(field.name) + " does not belong to a " +
-                                    *mode + " request"};
-            return RequestError{"unknown field " + quoted(field.name)};
+                return RequestError{"field " + quotedText(field.name) + " does not belong to a " +
+                                    std::string(*mode) + " request"};
+            return RequestError{"unknown field " + quotedText(field.name)};
         }
     }
     if (*mode == "slave")
@@ -161,7 +183,7 @@ std::variant<Request, RequestError> requestFromFields(const std::vector<NamedFie
         master.slave = text("slave");
         return Request{master};
     }
-    return RequestError{"mode must be \"slave\" or \"master\", not " + quoted(*mode)};
+    return RequestError{"mode must be \"slave\" or \"master\", not " + quotedText(*mode)};
 }
 
 } // namespace Corvane::Cli

@@ -3,6 +3,7 @@
 #include "master/mastertranslation.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -60,9 +61,10 @@ struct RequestError {
 std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &texts);
 
 // One named field of a JSON object or a CSV row; names not listed are missing.
+// Both views must outlive the request read from them.
 struct NamedField {
     std::string_view name;
-    std::string value;
+    std::string_view value;
 };
 
 // A request read from named fields. A mixed CSV file carries the other mode's
@@ -70,8 +72,18 @@ struct NamedField {
 // refused for holding a field of the other mode.
 // {mode "slave", address "N7:0"} -> SlaveTexts{"N7:0", "", ""};
 // {mode "other"} -> error; strict {mode "slave", register "5"} -> error.
-std::variant<Request, RequestError> requestFromFields(const std::vector<NamedField> &fields,
+std::variant<Request, RequestError> requestFromFields(std::span<const NamedField> fields,
                                                       bool strict);
+
+// A user's text as an error message quotes it: in double quotes, cut after
+// 80 characters so that a huge text cannot flood the message.
+// "PLC-5" -> "\"PLC-5\""; 100 x "9" -> "\"" + 80 x "9" + "\"..."
+std::string quotedText(std::string_view text);
+
+// Why a PLC type or PLC-5 format named in a request or an option is none:
+// "plc must be 5 or 3, not \"4\""; "format must be NXYY:Z, NXYZ:Z or NYXZ:Z, not \"x\""
+std::string badPlcMessage(std::string_view name);
+std::string badFormatMessage(std::string_view name);
 
 // True for "mode" and the fields of either mode: "address", "register", ...
 bool isRequestField(std::string_view name);

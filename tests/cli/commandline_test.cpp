@@ -297,7 +297,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"UnknownSubcommand", {"convert", "N7:0"}, "convert"},
         UsageRow{"DecodeFormatUnknown", {"decode", "N7:0", "--format", "XYZ"}, "format must be"},
         UsageRow{"JsonLinesTakesNoSubcommand", {"--jsonl", "slave", "N7:0", "1", "1"}, "--jsonl"},
-        UsageRow{"MissingBatchFile", {"batch", "/nonexistent/table.csv"}, "cannot open"}),
+        UsageRow{"SpreadsheetSafetyIsForCsv",
+                 {"batch", "--json", "--safe-for-spreadsheets", "t.csv"},
+                 "excludes"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CommandLine, VersionIsTheProjectVersion)
@@ -331,7 +333,8 @@ INSTANTIATE_TEST_SUITE_P(
                     HelpRow{"Slave", {"slave", "--help"}, "corvane-cli slave F8/3 1 1"},
                     HelpRow{"Master", {"master", "-h"}, "--format NXYZ:Z --command 03"},
                     HelpRow{"Decode", {"decode", "--help"}, "corvane-cli decode N451:234"},
-                    HelpRow{"Batch", {"batch", "--help"}, "corvane-cli batch table.csv"}),
+                    HelpRow{"Batch", {"batch", "--help"}, "corvane-cli batch table.csv"},
+                    HelpRow{"Check", {"check", "--help"}, "corvane-cli check table.csv"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Decode, ListsEveryFormatAndWhyNot)

@@ -5,6 +5,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sstream>
 #include <string>
@@ -55,11 +56,16 @@ struct StreamRun {
 
 StreamRun stream(const std::string &input)
 {
-    std::istringstream in(input);
-    std::ostringstream out;
+    Corvane::Cli::StringSource source(input);
+    Corvane::Cli::InputBuffer in(source);
+    Corvane::Cli::StringSink sink;
     StreamRun run;
-    run.status = runJsonLines(in, out);
-    std::istringstream lines(out.str());
+    {
+        Corvane::Cli::Output out(sink);
+        run.status = runJsonLines(in, out);
+        out.flush();
+    }
+    std::istringstream lines(sink.text);
     for (std::string line; std::getline(lines, line);)
         run.lines.push_back(nlohmann::json::parse(line));
     return run;

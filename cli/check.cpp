@@ -1,0 +1,227 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+#include "cli/check.h"
+
+#include "cli/exitstatus.h"
+#include "cli/jsonwriter.h"
+#include "cli/mappingtable.h"
+#include "cli/outcome.h"
+#include "errors/errormessages.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace Corvane::Cli {
+namespace {
+
+// "1 row", "2 rows"
+std::string counted(std::uint64_t count, std::string_view one, std::string_view many)
+{
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+struct Tally {
+    std::uint64_t rows = 0;
+    std::uint64_t answered = 0;
+    std::uint64_t masterRows = 0;
+    std::uint64_t refused = 0;
+    std::uint64_t invalid = 0;
+    std::uint64_t overlaps = 0;
+    std::uint64_t listed = 0;
+};
+
+// Writes the findings as text lines or as JSON Lines.
+class Findings {
+public:
+    Findings(Output &out, bool json) : m_out(out), m_json(out), m_asJson(json) {}
+
+    void refusedOrInvalid(long row, const Outcome &outcome)
+    {
+        const bool refused = outcome.status == Status::Refused;
+        if (m_asJson) {
+            m_json.beginObject();
+            m_json.member("kind", refused ? "refused" : "invalid");
+            m_json.member("row", row);
+            if (refused) {
+                m_json.member("code", static_cast<int>(outcome.code));
+                m_json.member("message", Errors::errorText(outcome.code));
+            } else {
+                m_json.member("error", outcome.error);
+            }
+            m_json.endObject();
+        } else {
+            m_out.write("row ");
+            m_out.number(row);
+            if (refused) {
+                m_out.write(": refused, error box code ");
+                m_out.number(static_cast<int>(outcome.code));
+                const auto lines = Errors::errorLines(outcome.code);
+                if (!lines.empty()) {
+                    m_out.write(": ");
+                    m_out.write(lines.front());
+                }
+            } else {
+                m_out.write(": invalid, ");
+                m_out.write(outcome.error);
+            }
+        }
+        m_out.put('\n');
+    }
+
+    void overlap(const Overlap &pair)
+    {
+        const Modbus::ModiconClassInfo &info = Modbus::modiconClassInfo(pair.table);
+        if (m_asJson) {
+            m_json.beginObject();
+            m_json.member("kind", "overlap");
+            m_json.key("rows");
+            m_json.beginArray();
+            m_json.value(pair.firstRow);
+            m_json.value(pair.secondRow);
+            m_json.endArray();
+            m_json.member("table", info.table);
+            m_json.member("reference", info.reference);
+            m_json.member("start", pair.low);
+            m_json.member("end", pair.high);
+            m_json.endObject();
+        } else {
+            m_out.write("rows ");
+            m_out.number(pair.firstRow);
+            m_out.write(" and ");
+            m_out.number(pair.secondRow);
+            m_out.write(" overlap in ");
+            m_out.write(info.table);
+            m_out.put(' ');
+            m_out.number(pair.low);
+            if (pair.high != pair.low) {
+                m_out.put('-');
+                m_out.number(pair.high);
+            }
+        }
+        m_out.put('\n');
+    }
+
+    void summary(const Tally &tally)
+    {
+        if (m_asJson) {
+            m_json.beginObject();
+            m_json.member("kind", "summary");
+            m_json.member("rows", tally.rows);
+            m_json.member("answered", tally.answered);
+            m_json.member("master_rows", tally.masterRows);
+            m_json.member("refused", tally.refused);
+            m_json.member("invalid", tally.invalid);
+            m_json.member("overlaps", tally.overlaps);
+            m_json.member("overlaps_listed", tally.listed);
+            m_json.endObject();
+        } else {
+            m_out.write(counted(tally.rows, "row", "rows") + ": " +
+                        counted(tally.answered, "slave row", "slave rows") + " answered, " +
+                        counted(tally.masterRows, "master row", "master rows") + " not compared, " +
+                        std::to_string(tally.refused) + " refused, " +
+                        std::to_string(tally.invalid) + " invalid; " +
+                        counted(tally.overlaps, "overlapping pair", "overlapping pairs"));
+            if (tally.listed < tally.overlaps)
+                m_out.write(", the first " + std::to_string(tally.listed) + " listed");
+        }
+        m_out.put('\n');
+    }
+
+private:
+    Output &m_out;
+    JsonWriter m_json;
+    bool m_asJson;
+};
+
+} // namespace
+
+std::uint64_t findOverlaps(std::vector<MappedRange> &ranges, std::size_t listed,
+                           const std::function<void(const Overlap &)> &report)
+{
+    std::sort(ranges.begin(), ranges.end(), [](const MappedRange &a, const MappedRange &b) {
+        if (a.table != b.table)
+            return a.table < b.table;
+        return a.low != b.low ? a.low < b.low : a.row < b.row;
+    });
+    // The ranges begun so far that reach the current start: a heap whose top
+    // ends first, so that those ended are dropped from the top.
+    std::vector<std::size_t> active;
+    const auto endsLater = [&ranges](std::size_t a, std::size_t b) {
+        return ranges[a].high > ranges[b].high;
+    };
+    std::vector<std::size_t> partners;
+    std::uint64_t total = 0;
+    std::size_t reported = 0;
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        const MappedRange &range = ranges[i];
+        if (i > 0 && ranges[i - 1].table != range.table)
+            active.clear();
+        while (!active.empty() && ranges[active.front()].high < range.low) {
+            std::pop_heap(active.begin(), active.end(), endsLater);
+            active.pop_back();
+        }
+        // Every range still active began no later and ends no sooner.
+        total += active.size();
+        if (reported < listed && !active.empty()) {
+            partners = active;
+            const std::size_t take = std::min(listed - reported, partners.size());
+            std::partial_sort(
+                partners.begin(), partners.begin() + static_cast<std::ptrdiff_t>(take),
+                partners.end(),
+                [&ranges](std::size_t a, std::size_t b) { return ranges[a].row < ranges[b].row; });
+            for (std::size_t k = 0; k < take; ++k) {
+                const MappedRange &other = ranges[partners[k]];
+                report({std::min(other.row, range.row), std::max(other.row, range.row), range.table,
+                        range.low, std::min(other.high, range.high)});
+            }
+            reported += take;
+        }
+        active.push_back(i);
+        std::push_heap(active.begin(), active.end(), endsLater);
+    }
+    return total;
+}
+
+int runCheck(InputBuffer &in, Output &out, Output &err, bool json)
+{
+    MappingTable table(in);
+    if (const auto problem = table.readHeader()) {
+        writeMessage(err, {in.name(), ": ", *problem});
+        return kExitRefused;
+    }
+    Findings findings(out, json);
+    Tally tally;
+    std::vector<MappedRange> ranges;
+    while (!out.failed() && table.nextRow()) {
+        if (table.rowNumber() > std::numeric_limits<std::uint32_t>::max()) {
+            writeMessage(err, {in.name(), ": check reads at most 4294967295 rows"});
+            return kExitRefused;
+        }
+        ++tally.rows;
+        const Outcome outcome = table.translateRow();
+        if (outcome.status != Status::Translated) {
+            ++(outcome.status == Status::Refused ? tally.refused : tally.invalid);
+            findings.refusedOrInvalid(table.rowNumber(), outcome);
+        } else if (!outcome.slave) {
+            ++tally.masterRows;
+        } else {
+            ++tally.answered;
+            ranges.push_back({std::min(*outcome.modiconStart, *outcome.modiconEnd),
+                              std::max(*outcome.modiconStart, *outcome.modiconEnd),
+                              static_cast<std::uint32_t>(table.rowNumber()), *outcome.table});
+        }
+    }
+    if (out.failed() || in.failed())
+        return kExitRefused;
+    tally.overlaps =
+        findOverlaps(ranges, kMostListedOverlaps, [&findings, &tally](const Overlap &pair) {
+            ++tally.listed;
+            findings.overlap(pair);
+        });
+    findings.summary(tally);
+    const bool clean = tally.refused == 0 && tally.invalid == 0 && tally.overlaps == 0;
+    return clean ? kExitAnswered : kExitRefused;
+}
+
+} // namespace Corvane::Cli

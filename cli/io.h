@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The bytes corvane-cli reads and writes. Every read and every write reports
+// its error number, so that a full disk, a closed stream or a directory in
+// place of a file ends in a message rather than in output that looks complete.
+namespace Corvane::Cli {
+
+// The longest record read from a CSV table or a JSON Lines stream, in bytes,
+// separators and quotes included, the line end not: 64 KiB. It bounds the
+// memory one record can take, whatever the input.
+inline constexpr std::size_t kLongestRecord = 64 * 1024;
+
+// What one read or write came to: the bytes moved, or an errno value.
+struct IoResult {
+    std::size_t bytes = 0;
+    int error = 0;
+};
+
+// Where bytes come from. read() returns 0 bytes at the end of the input.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual IoResult read(char *buffer, std::size_t size) = 0;
+    // What a message calls the input: "standard input", "table.csv".
+    virtual std::string_view name() const = 0;
+};
+
+// Where bytes go. write() takes all bytes or reports why it could not.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual IoResult write(const char *data, std::size_t size) = 0;
+};
+
+// An open file descriptor (0, 1, 2 or one of openFile's), read or written
+// with read(2) and write(2) (_read and _write on Windows), retrying
+// interrupted calls and short writes.
+class FileDescriptorSource : public ByteSource {
+public:
+    FileDescriptorSource(int descriptor, std::string name, bool owned = false);
+    ~FileDescriptorSource() override;
+    FileDescriptorSource(const FileDescriptorSource &) = delete;
+    FileDescriptorSource &operator=(const FileDescriptorSource &) = delete;
+    IoResult read(char *buffer, std::size_t size) override;
+    std::string_view name() const override { return m_name; }
+
+private:
+    int m_descriptor;
+    std::string m_name;
+    bool m_owned;
+};
+
+class FileDescriptorSink : public ByteSink {
+public:
+    explicit FileDescriptorSink(int descriptor) : m_descriptor(descriptor) {}
+    IoResult write(const char *data, std::size_t size) override;
+
+private:
+    int m_descriptor;
+};
+
+// A file opened for reading, or the errno value of the failed open.
+// openFile("table.csv") -> a source named "table.csv"; openFile("/nonexistent") -> ENOENT.
+struct OpenedFile {
+    std::unique_ptr<ByteSource> source;
+    int error = 0;
+};
+OpenedFile openFile(const std::string &path);
+
+// The process's standard streams in binary mode (Windows would otherwise
+// turn LF into CR LF and stop reading at Ctrl-Z).
+struct StandardStreams {
+    FileDescriptorSource in;
+    FileDescriptorSink out;
+    FileDescriptorSink err;
+    StandardStreams();
+};
+
+// Texts in memory, for the tests and the benchmarks.
+class StringSource : public ByteSource {
+public:
+    explicit StringSource(std::string text, std::string name = "standard input")
+        : m_text(std::move(text)), m_name(std::move(name))
+    {
+    }
+    IoResult read(char *buffer, std::size_t size) override;
+    std::string_view name() const override { return m_name; }
+
+private:
+    std::string m_text;
+    std::string m_name;
+    std::size_t m_position = 0;
+};
+
+class StringSink : public ByteSink {
+public:
+    IoResult write(const char *data, std::size_t size) override;
+    std::string text;
+};
+
+// "No space left on device" for ENOSPC; the C library's text for an errno value.
+std::string errorText(int error);
+
+// Copies a few bytes. Most texts written are a few bytes long (a cell, a
+// key, a separator), where a call to memcpy costs more than the copy: two
+// overlapping moves of 8, 4 or 1 bytes cover any length up to 16 without
+// reading past the text.
+inline void copyBytes(char *to, const char *from, std::size_t size)
+{
+    if (size > 16) {
+        std::memcpy(to, from, size);
+    } else if (size >= 8) {
+        std::uint64_t head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + size - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + size - 8, &tail, 8);
+    } else if (size >= 4) {
+        std::uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + size - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + size - 4, &tail, 4);
+    } else if (size > 0) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    }
+}
+
+// Output gathered in a buffer and handed to a sink in large writes. The first
+// failed write is kept and every later one dropped, so a loop may write
+// freely and ask failed() once per row.
+class Output {
+public:
+    explicit Output(ByteSink &sink, std::size_t capacity = 64 * 1024);
+    ~Output() = default;
+    Output(const Output &) = delete;
+    Output &operator=(const Output &) = delete;
+
+    void write(std::string_view text)
+    {
+        if (text.size() > kLongestSmallWrite) {
+            writeLarge(text);
+            return;
+        }
+        copyBytes(room(text.size()), text.data(), text.size());
+        m_used += text.size();
+    }
+    void put(char c)
+    {
+        *room(1) = c;
+        ++m_used;
+    }
+    // Plain decimal: 40001, -5.
+    void number(std::int64_t value)
+    {
+        char *to = room(20);
+        m_used += static_cast<std::size_t>(std::to_chars(to, to + 20, value).ptr - to);
+    }
+
+    // Where `size` bytes (at most kLongestSmallWrite) may be written, flushing
+    // first if they do not fit; advance() then counts those written.
+    // std::memcpy(out.room(3), "abc", 3); out.advance(3);
+    char *room(std::size_t size)
+    {
+        if (size > m_buffer.size() - m_used)
+            flush();
+        return m_buffer.data() + m_used;
+    }
+    void advance(std::size_t count) { m_used += count; }
+    static constexpr std::size_t kLongestSmallWrite = 256;
+
+    // Hands everything gathered to the sink; false once any write has failed.
+    bool flush();
+    bool failed() const { return m_error != 0; }
+    // The errno value of the first failed write, 0 while none failed.
+    int error() const { return m_error; }
+
+private:
+    void writeLarge(std::string_view text);
+
+    ByteSink &m_sink;
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+    int m_error = 0;
+};
+
+// A window on a source that holds whole records: consume() drops bytes from
+// the front, fill() reads more behind what is held. The first read error is
+// kept, and the input then ends. Before it waits for a read, it flushes
+// `flushBeforeRead`, so a program reading requests from a pipe answers each
+// before it waits for the next.
+class InputBuffer {
+public:
+    explicit InputBuffer(ByteSource &source, Output *flushBeforeRead = nullptr);
+
+    std::string_view held() const { return {m_buffer.data() + m_begin, m_end - m_begin}; }
+    void consume(std::size_t count) { m_begin += count; }
+    // Reads more; false at the end of the input or on an error.
+    bool fill();
+    bool failed() const { return m_error != 0; }
+    int error() const { return m_error; }
+    std::string_view name() const { return m_source.name(); }
+
+private:
+    ByteSource &m_source;
+    Output *m_flushBeforeRead;
+    std::vector<char> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    bool m_ended = false;
+    int m_error = 0;
+};
+
+// One line of a message: the program's name and the parts.
+// {"cannot read ", "table.csv", ": Is a directory"} -> "corvane-cli: cannot read table.csv: Is a
+// directory\n"
+void writeMessage(Output &err, std::initializer_list<std::string_view> parts);
+
+} // namespace Corvane::Cli
