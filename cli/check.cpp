@@ -116,11 +116,14 @@ public:
             m_json.member("overlaps_listed", tally.listed);
             m_json.endObject();
         } else {
-            m_out.write(counted(tally.rows, "row", "rows") + ": " +
-                        counted(tally.answered, "slave row", "slave rows") + " answered, " +
-                        counted(tally.masterRows, "master row", "master rows") + " not compared, " +
-                        std::to_string(tally.refused) + " refused, " +
-                        std::to_string(tally.invalid) + " invalid; " +
+            std::string line = counted(tally.rows, "row", "rows") + ": " +
+                               counted(tally.answered, "slave row", "slave rows") + " answered, " +
+                               std::to_string(tally.refused) + " refused, " +
+                               std::to_string(tally.invalid) + " invalid";
+            if (tally.masterRows > 0)
+                line +=
+                    ", " + counted(tally.masterRows, "master row", "master rows") + " not compared";
+            m_out.write(line + "; " +
                         counted(tally.overlaps, "overlapping pair", "overlapping pairs"));
             if (tally.listed < tally.overlaps)
                 m_out.write(", the first " + std::to_string(tally.listed) + " listed");

@@ -100,6 +100,10 @@ bool CsvReader::next()
     m_fields.clear();
     m_problem = {};
     m_overlong = false;
+    if (m_skipping) {
+        m_skipping = false;
+        skipToLineEnd();
+    }
     if (!m_started) {
         m_started = true;
         // Reading on only while the bytes could still be the mark keeps a short
@@ -135,7 +139,7 @@ bool CsvReader::next()
             return true;
         }
         if (held.size() > kLongestRecord) {
-            skipOverlong(reach);
+            markOverlong(reach);
             return true;
         }
         scanned = i;
@@ -162,12 +166,17 @@ void CsvReader::splitPlain(std::string_view record)
     m_fields.push_back(record.substr(start));
 }
 
-void CsvReader::skipOverlong(std::size_t from)
+void CsvReader::markOverlong(std::size_t length)
 {
     m_overlong = true;
     m_fields.clear();
     m_problem = {};
-    m_input.consume(from);
+    m_input.consume(length);
+    m_skipping = true;
+}
+
+void CsvReader::skipToLineEnd()
+{
     for (;;) {
         const std::string_view held = m_input.held();
         for (std::size_t i = 0; i < held.size(); ++i) {
@@ -222,7 +231,7 @@ bool CsvReader::readQuoted()
             return true;
         }
         if (position == kLongestRecord) {
-            skipOverlong(position);
+            markOverlong(position);
             return true;
         }
         ++position;

@@ -35,13 +35,18 @@ public:
 
 private:
     bool readQuoted();
-    void skipOverlong(std::size_t from);
+    // An over-long record is reported before the rest of it is skipped, so a
+    // header that never ends is an error at once, and a row that never ends
+    // is reported before the wait for its end.
+    void markOverlong(std::size_t length);
+    void skipToLineEnd();
     void splitPlain(std::string_view record);
     void note(std::string_view problem);
 
     InputBuffer &m_input;
     bool m_started = false;
     bool m_overlong = false;
+    bool m_skipping = false;
     std::vector<std::string_view> m_fields;
     std::vector<std::size_t> m_fieldEnds;
     std::string m_scratch;

@@ -107,7 +107,7 @@ counted, not compared. Exit status 0 when nothing was found, 2 otherwise.
 Examples:
   corvane-cli check table.csv
       rows 2 and 5 overlap in holding registers 40005-40010
-      6 rows: 4 slave rows answered, 0 master rows not compared, 1 refused, 1 invalid; 1 overlapping pair
+      6 rows: 4 slave rows answered, 1 refused, 1 invalid; 1 overlapping pair
   corvane-cli check --json table.csv
       {"kind":"overlap","rows":[2,5],"table":"holding registers","reference":"4X","start":40005,"end":40010})help";
 

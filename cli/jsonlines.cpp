@@ -49,6 +49,11 @@ public:
     {
         m_input.consume(m_pending);
         m_pending = 0;
+        if (m_skipping) {
+            // The rest of an over-long line, reported before it is skipped.
+            m_skipping = false;
+            skipToLineEnd();
+        }
         std::size_t scanned = 0;
         for (;;) {
             const std::string_view held = m_input.held();
@@ -62,7 +67,8 @@ public:
                 return finish(held.substr(0, end), line);
             }
             if (held.size() >= kLongestRecord + 2) {
-                skipToLineEnd();
+                m_input.consume(reach);
+                m_skipping = true;
                 return Read::Overlong;
             }
             scanned = reach;
@@ -101,6 +107,7 @@ private:
 
     InputBuffer &m_input;
     std::size_t m_pending = 0;
+    bool m_skipping = false;
 };
 
 } // namespace

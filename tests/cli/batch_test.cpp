@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 #include "cli/csv.h"
+#include "cli/outcome.h"
 #include "clitesting.h"
 
 #include <gmock/gmock.h>
@@ -25,6 +26,7 @@ using Corvane::Cli::StringSource;
 using Corvane::Cli::Testing::runCli;
 using testing::ElementsAre;
 using testing::HasSubstr;
+using testing::StartsWith;
 
 using Records = std::vector<std::vector<std::string>>;
 
@@ -123,6 +125,74 @@ TEST(CsvWriting, QuotesOnlyWhatNeedsIt)
     const ReadResult back = readAll(out);
     EXPECT_THAT(back.records[0], ElementsAre("a", " b ", "c,d", "say \"hi\"", "1\r\n2", ""));
 }
+
+// The apostrophe keeps a spreadsheet from running a cell as a formula; plain
+// numbers stay numbers.
+struct SafetyRow {
+    const char *name;
+    std::string cell;
+    std::string written;
+};
+
+class SpreadsheetSafety : public testing::TestWithParam<SafetyRow> {};
+
+TEST_P(SpreadsheetSafety, MarksFormulasOnly)
+{
+    const SafetyRow &row = GetParam();
+    EXPECT_EQ(csvRecordText(std::vector<std::string>{row.cell}, CellSafety::Spreadsheet),
+              row.written + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, SpreadsheetSafety,
+    testing::Values(SafetyRow{"Equals", "=1+2", "'=1+2"}, SafetyRow{"Plus", "+cmd", "'+cmd"},
+                    SafetyRow{"Minus", "-2+3", "'-2+3"}, SafetyRow{"At", "@SUM(A1)", "'@SUM(A1)"},
+                    SafetyRow{"Tab", "\tx", "'\tx"}, SafetyRow{"CarriageReturn", "\rx", "\"'\rx\""},
+                    SafetyRow{"QuotedFormula", "=HYPERLINK(\"x\",\"y\")",
+                              "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\""},
+                    SafetyRow{"NegativeNumber", "-5", "-5"},
+                    SafetyRow{"SignedFraction", "+2.5", "+2.5"},
+                    SafetyRow{"FractionWithoutWhole", "-.5", "-.5"},
+                    SafetyRow{"Exponent", "-1e3", "-1e3"}, SafetyRow{"LoneMinus", "-", "'-"},
+                    SafetyRow{"AddressUntouched", "N7:0", "N7:0"},
+                    SafetyRow{"EqualsLaterUntouched", "a=b", "a=b"}, SafetyRow{"Empty", "", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Output column names never repeat: an input name already taken gets a suffix.
+struct ColumnsRow {
+    const char *name;
+    std::vector<std::string> header;
+    std::vector<std::string> inputColumns; // the names given to the input's columns
+};
+
+class OutputColumns : public testing::TestWithParam<ColumnsRow> {};
+
+TEST_P(OutputColumns, AreDistinct)
+{
+    const ColumnsRow &row = GetParam();
+    const std::vector<std::string> names = Corvane::Cli::outputColumns(row.header);
+    ASSERT_EQ(names.size(), row.header.size() + Corvane::Cli::kResultColumns.size());
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + row.header.size()),
+              row.inputColumns);
+    EXPECT_EQ(names[row.header.size()], "result");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, OutputColumns,
+    testing::Values(
+        ColumnsRow{"SlaveAddressIsNoResultName",
+                   {"mode", "address", "start", "count"},
+                   {"mode", "address", "start", "count"}},
+        ColumnsRow{"ResultNamesTakenFromTheInput",
+                   {"mode", "result", " Data_Table_Address "},
+                   {"mode", "result_2", "Data_Table_Address_2"}},
+        ColumnsRow{"RepeatedInputNames", {"note", "note", "NOTE"}, {"note", "note_2", "NOTE_3"}},
+        ColumnsRow{"SuffixAlreadyTaken", {"note", "note_2", "note"}, {"note", "note_2", "note_3"}},
+        ColumnsRow{"EmptyNames", {"mode", "", ""}, {"mode", "", "_2"}},
+        ColumnsRow{"OwnOutputReadAgain",
+                   {"mode", "address", "start", "count", "result", "file", "word"},
+                   {"mode", "address", "start", "count", "result_2", "file_2", "word_2"}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct BatchRun {
     int status;
@@ -305,6 +375,17 @@ TEST(Batch, StandardInputThroughTheCommandLine)
     const auto run = runCli({"batch", "-"}, "mode,address,start,count\nslave,N7:0,40001,10\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_THAT(run.out, HasSubstr("\r\nslave,N7:0,40001,10,ok,7,0,40001,40010,"));
+}
+
+TEST(Batch, SpreadsheetSafetyOnlyWhenAskedFor)
+{
+    const std::string table = "mode,address,start,count,@note\nslave,N7:0,40001,-5,=2+5\n";
+    const auto safe = runCli({"batch", "--safe-for-spreadsheets", "-"}, table);
+    EXPECT_EQ(safe.status, 0);
+    EXPECT_THAT(safe.out, StartsWith("mode,address,start,count,'@note,result,"));
+    EXPECT_THAT(safe.out, HasSubstr("\r\nslave,N7:0,40001,-5,'=2+5,ok,7,0,40001,39995,"));
+    const auto verbatim = runCli({"batch", "-"}, table);
+    EXPECT_THAT(verbatim.out, HasSubstr("\r\nslave,N7:0,40001,-5,=2+5,ok,"));
 }
 
 } // namespace

@@ -49,6 +49,41 @@ INSTANTIATE_TEST_SUITE_P(
                   "123456789012345678901234567890"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// A user's text in a message: quoted, and cut after 80 characters.
+struct QuoteRow {
+    const char *name;
+    std::string text;
+    std::string quoted;
+};
+
+class QuotedTexts : public testing::TestWithParam<QuoteRow> {};
+
+TEST_P(QuotedTexts, AreCutAfterEightyCharacters)
+{
+    EXPECT_EQ(Corvane::Cli::quotedText(GetParam().text), GetParam().quoted);
+}
+
+// "text" followed by `after`, built by appending, which GCC 12's -Wrestrict
+// does not misread as an overlapping copy.
+std::string inQuotes(const std::string &text, const char *after = "")
+{
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    quoted += after;
+    return quoted;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, QuotedTexts,
+    testing::Values(QuoteRow{"Short", "PLC-5", "\"PLC-5\""},
+                    QuoteRow{"EightyWhole", std::string(80, 'x'), inQuotes(std::string(80, 'x'))},
+                    QuoteRow{"EightyOneCut", std::string(81, 'x'),
+                             inQuotes(std::string(80, 'x'), "...")},
+                    QuoteRow{"CharactersNotBytes", "\xC3\xA9" + std::string(99, 'x'),
+                             inQuotes("\xC3\xA9" + std::string(79, 'x'), "...")}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 struct StreamRun {
     int status;
     std::vector<nlohmann::json> lines;
@@ -185,6 +220,63 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"UnknownField", R"({"mode":"slave","adress":"N7:0"})",
                 R"({"ok":false,"line":1,"error":"unknown field \"adress\""})", true},
         LineRow{"TrailingText", R"({"mode":"slave"} x)", R"({"ok":false,"line":1})", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The JSON grammar, as a request line meets it: what is not JSON says where.
+INSTANTIATE_TEST_SUITE_P(
+    Grammar, JsonLineRequests,
+    testing::Values(
+        LineRow{
+            "UnclosedText", R"({"mode":"slave)",
+            R"({"ok":false,"line":1,"error":"not valid JSON: a text is not closed at column 15"})",
+            true},
+        LineRow{"UnknownEscape", R"({"mode":"sl\x"})",
+                R"({"error":"not valid JSON: a text holds an unknown escape at column 13"})",
+                false},
+        LineRow{
+            "LoneSurrogate", R"({"mode":"\ud800"})",
+            R"({"error":"not valid JSON: a \\u escape is half of a surrogate pair at column 16"})",
+            false},
+        LineRow{"ShortUnicodeEscape", R"({"a":"\u12"})",
+                R"({"error":"not valid JSON: a \\u escape needs four hex digits at column 11"})",
+                false},
+        LineRow{
+            "TabInsideAText", "{\"mode\":\"a\tb\"}",
+            R"({"error":"not valid JSON: a control character stands unescaped in a text at column 11"})",
+            false},
+        LineRow{"BytesThatAreNotUtf8", "{\"mode\":\"\xC0\x80\"}",
+                R"({"error":"not valid JSON: a text holds bytes that are not UTF-8 at column 10"})",
+                false},
+        LineRow{"LeadingZero", R"({"count":01})",
+                R"({"error":"not valid JSON: expected ',' or '}' at column 11"})", false},
+        LineRow{"FractionWithoutDigits", R"({"count":1.})",
+                R"({"error":"not valid JSON: a number is not complete at column 12"})", false},
+        LineRow{"MissingValue", R"({"count":})",
+                R"({"error":"not valid JSON: expected a value at column 10"})", false},
+        LineRow{"MisspeltLiteral", R"({"a":tru})",
+                R"({"error":"not valid JSON: expected a value at column 6"})", false},
+        LineRow{"TrailingComma", R"({"mode":"slave",})",
+                R"({"error":"not valid JSON: expected a text as the field name at column 17"})",
+                false},
+        LineRow{"UnbalancedBrackets", R"({"x":[1,2})",
+                R"({"error":"not valid JSON: expected ',' or ']' at column 10"})", false},
+        LineRow{"NestedValuesAreCheckedThenRefused", R"({"mode":"slave","x":[[[[1]]],{"a":[]}]})",
+                R"({"error":"field \"x\" must be a text or a number, not an array"})", false},
+        LineRow{"EscapesDecoded",
+                R"({"mode":"sl\u0061ve","address":"N7\u003a0","start":"1","count":"1"})",
+                R"({"ok":true,"modicon_end":1})", false},
+        LineRow{"SurrogatePairDecoded", R"({"mode":"\ud83d\ude00"})",
+                "{\"error\":\"mode must be \\\"slave\\\" or \\\"master\\\", not "
+                "\\\"\xF0\x9F\x98\x80\\\"\"}",
+                false},
+        LineRow{"ExponentsReadAsDecimalText",
+                R"({"mode":"slave","start":1E+2,"address":"N7:0","count":-0.5e1})",
+                R"({"ok":true,"modicon_start":100,"modicon_end":94})", false},
+        LineRow{"BlanksAroundTheObject", "  {\"mode\":\"slave\"} \t ", R"({"ok":false,"code":11})",
+                false},
+        LineRow{"LongFieldNameQuotedShort",
+                R"({"mode":"slave",")" + std::string(100, 'n') + R"(":1})",
+                R"({"error":"unknown field \")" + std::string(80, 'n') + R"(\"..."})", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(JsonLinesStream, OneResultPerLineInOrderAndGoesOnAfterBadLines)
