@@ -36,7 +36,7 @@ class Findings {
 public:
     Findings(Output &out, bool json) : m_out(out), m_json(out), m_asJson(json) {}
 
-    void refusedOrInvalid(long row, const Outcome &outcome)
+    void refusedOrInvalid(std::int64_t row, const Outcome &outcome)
     {
         const bool refused = outcome.status == Status::Refused;
         if (m_asJson) {

@@ -198,7 +198,7 @@ std::variant<Request, RequestError> requestFromJsonLine(std::string_view line)
 int runJsonLines(InputBuffer &in, Output &out)
 {
     int status = 0;
-    long lineNumber = 0;
+    std::int64_t lineNumber = 0;
     LineReader reader(in);
     JsonWriter json(out);
     std::string_view line;

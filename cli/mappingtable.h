@@ -7,6 +7,7 @@
 #include "cli/outcome.h"
 #include "cli/request.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,7 +41,7 @@ public:
     // The current row's fields (none for an over-long row), its number
     // counted from 1 after the header, and what it translates to.
     std::span<const std::string_view> row() const { return m_reader.fields(); }
-    long rowNumber() const { return m_rowNumber; }
+    std::int64_t rowNumber() const { return m_rowNumber; }
     Outcome translateRow();
 
 private:
@@ -50,7 +51,7 @@ private:
     std::vector<std::pair<std::string, std::size_t>> m_columns;
     // Where the cells of a slave row stand, if the header names them.
     std::optional<std::size_t> m_mode, m_address, m_start, m_count;
-    long m_rowNumber = 0;
+    std::int64_t m_rowNumber = 0;
     std::vector<NamedField> m_fields;
 };
 

@@ -219,7 +219,7 @@ void writeDetails(JsonWriter &json, ModiconClass table, std::int32_t start,
 }
 
 void writeJson(JsonWriter &json, const Outcome &outcome, std::string_view positionName,
-               long position)
+               std::int64_t position)
 {
     json.beginObject();
     switch (outcome.status) {

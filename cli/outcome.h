@@ -62,7 +62,7 @@ void writeDetails(JsonWriter &json, Modbus::ModiconClass table, std::int32_t sta
 // for an invalid request {"ok":false,"line":3,"error":"..."} with
 // `positionName` "line".
 void writeJson(JsonWriter &json, const Outcome &outcome, std::string_view positionName = {},
-               long position = 0);
+               std::int64_t position = 0);
 
 // Plain text: the answer on `out` (a second line with the details), or the
 // box title and message lines on `err`.

@@ -11,11 +11,11 @@
 
 namespace {
 
-using Corvane::Modbus::ModiconClass;
 using Corvane::Cli::findOverlaps;
 using Corvane::Cli::MappedRange;
 using Corvane::Cli::Overlap;
 using Corvane::Cli::Testing::runCli;
+using Corvane::Modbus::ModiconClass;
 
 // "1+2 holding registers 40005-40010"
 std::string describe(const Overlap &pair)
