@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace Corvane::Cli {
 namespace {
@@ -107,13 +108,16 @@ public:
         if (m_asJson) {
             m_json.beginObject();
             m_json.member("kind", "summary");
-            m_json.member("rows", tally.rows);
-            m_json.member("answered", tally.answered);
-            m_json.member("master_rows", tally.masterRows);
-            m_json.member("refused", tally.refused);
-            m_json.member("invalid", tally.invalid);
-            m_json.member("overlaps", tally.overlaps);
-            m_json.member("overlaps_listed", tally.listed);
+            const std::pair<std::string_view, std::uint64_t> counts[] = {
+                {"rows", tally.rows},
+                {"answered", tally.answered},
+                {"master_rows", tally.masterRows},
+                {"refused", tally.refused},
+                {"invalid", tally.invalid},
+                {"overlaps", tally.overlaps},
+                {"overlaps_listed", tally.listed}};
+            for (const auto &[name, count] : counts)
+                m_json.member(name, count);
             m_json.endObject();
         } else {
             std::string line = counted(tally.rows, "row", "rows") + ": " +

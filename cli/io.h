@@ -113,26 +113,28 @@ public:
 // "No space left on device" for ENOSPC; the C library's text for an errno value.
 std::string errorText(int error);
 
+// Two moves of a T-sized block, from the front and from the back, cover any
+// length from sizeof(T) to twice that without reading past the text.
+template <typename T> void copyOverlapping(char *to, const char *from, std::size_t size)
+{
+    T head, tail;
+    std::memcpy(&head, from, sizeof(T));
+    std::memcpy(&tail, from + size - sizeof(T), sizeof(T));
+    std::memcpy(to, &head, sizeof(T));
+    std::memcpy(to + size - sizeof(T), &tail, sizeof(T));
+}
+
 // Copies a few bytes. Most texts written are a few bytes long (a cell, a
-// key, a separator), where a call to memcpy costs more than the copy: two
-// overlapping moves of 8, 4 or 1 bytes cover any length up to 16 without
-// reading past the text.
+// key, a separator), where a call to memcpy costs more than the copy.
+// copyBytes(to, "abc", 3) -> to holds "abc"
 inline void copyBytes(char *to, const char *from, std::size_t size)
 {
     if (size > 16) {
         std::memcpy(to, from, size);
     } else if (size >= 8) {
-        std::uint64_t head, tail;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + size - 8, 8);
-        std::memcpy(to, &head, 8);
-        std::memcpy(to + size - 8, &tail, 8);
+        copyOverlapping<std::uint64_t>(to, from, size);
     } else if (size >= 4) {
-        std::uint32_t head, tail;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + size - 4, 4);
-        std::memcpy(to, &head, 4);
-        std::memcpy(to + size - 4, &tail, 4);
+        copyOverlapping<std::uint32_t>(to, from, size);
     } else if (size > 0) {
         to[0] = from[0];
         to[size / 2] = from[size / 2];

@@ -82,31 +82,16 @@ void JsonWriter::writeText(std::string_view text)
         m_out.write(text.substr(plain, i - plain));
         plain = i + 1;
         m_out.put('\\');
-        switch (c) {
-        case '"':
-        case '\\':
-            m_out.put(static_cast<char>(c));
-            break;
-        case '\b':
-            m_out.put('b');
-            break;
-        case '\t':
-            m_out.put('t');
-            break;
-        case '\n':
-            m_out.put('n');
-            break;
-        case '\f':
-            m_out.put('f');
-            break;
-        case '\r':
-            m_out.put('r');
-            break;
-        default:
+        // The characters JSON escapes with a letter, and those letters.
+        static constexpr std::string_view kEscaped = "\"\\\b\t\n\f\r";
+        static constexpr std::string_view kLetters = "\"\\btnfr";
+        if (const std::size_t letter = kEscaped.find(static_cast<char>(c));
+            letter != std::string_view::npos) {
+            m_out.put(kLetters[letter]);
+        } else {
             m_out.write("u00");
             m_out.put(kHexDigits[c >> 4]);
             m_out.put(kHexDigits[c & 0xF]);
-            break;
         }
     }
     m_out.write(text.substr(plain));

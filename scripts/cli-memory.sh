@@ -14,13 +14,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build-memory}"
 limit_kib=$((64 * 1024))
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target corvane-cli corvane_make_table >/dev/null
-cli="$build/cli/corvane-cli"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-"$build/bench/corvane_make_table" slave 1000000 >"$work/slave.csv"
+# shellcheck source=scripts/cli-tools.sh
+source "$root/scripts/cli-tools.sh" "$build"
+"$make_table" slave 1000000 >"$work/slave.csv"
 
 gigabyte=$((1024 * 1024 * 1024))
 failed=0

@@ -16,14 +16,10 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build-bench}"
 rows="${2:-1000000}"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target corvane-cli corvane_make_table >/dev/null
-cli="$build/cli/corvane-cli"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=scripts/cli-tools.sh
+source "$root/scripts/cli-tools.sh" "$build"
 table="$work/slave.csv"
-"$build/bench/corvane_make_table" slave "$rows" >"$table"
+"$make_table" slave "$rows" >"$table"
 bytes="$(stat -c %s "$table")"
 awk_script='{ split($2, a, ":"); print a[1] "," a[2] "," $3 + $4 - 1 }'
 
