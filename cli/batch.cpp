@@ -17,9 +17,10 @@ void writeCsvRow(Output &out, const MappingTable &table, const Outcome &outcome,
     const auto row = table.row();
     const std::size_t columns = table.header().size();
     for (std::size_t i = 0; i < columns; ++i) {
+        if (i > 0)
+            out.put(',');
         if (i < row.size())
             writeCsvField(out, row[i], safety);
-        out.put(',');
     }
     writeResultCells(out, outcome, safety);
     out.write("\r\n");

@@ -13,10 +13,12 @@ constexpr std::string_view kQuoteInside =
 constexpr std::string_view kTextAfterQuote = "text follows the closing quote of a field";
 constexpr int kEnd = -1;
 
-// The bytes that end a plain run of a record: line ends and quotes.
-constexpr std::array<bool, 256> kStopsPlainRun = [] {
-    std::array<bool, 256> table{};
-    table['\n'] = table['\r'] = table['"'] = true;
+// What a byte does in a record without quotes.
+enum ByteKind : unsigned char { Plain, Separator, Stop /* a line end or a quote */ };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+    std::array<ByteKind, 256> table{};
+    table[','] = Separator;
+    table['\n'] = table['\r'] = table['"'] = Stop;
     return table;
 }();
 
@@ -71,10 +73,10 @@ bool startsFormula(std::string_view field)
 
 bool needsQuotes(std::string_view field)
 {
-    // A plain loop: find_first_of tests each character against the set with
-    // a library call, which dominates a large batch.
+    // A plain loop over a table: find_first_of tests each character against
+    // the set with a library call, which dominates a large batch.
     for (const char c : field) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+        if (kByteKinds[static_cast<unsigned char>(c)] != Plain)
             return true;
     }
     return false;
@@ -123,14 +125,21 @@ bool CsvReader::next()
         m_input.consume(1);
     }
 
-    // Most records hold no quote: their fields are views of the input.
+    // Most records hold no quote: their fields are views of the input, found
+    // in the one pass that looks for the record's end.
+    m_fieldEnds.clear();
     std::size_t scanned = 0;
     for (;;) {
         const std::string_view held = m_input.held();
         const std::size_t reach = std::min(held.size(), kLongestRecord + 1);
         std::size_t i = scanned;
-        while (i < reach && !kStopsPlainRun[static_cast<unsigned char>(held[i])])
-            ++i;
+        for (; i < reach; ++i) {
+            const ByteKind kind = kByteKinds[static_cast<unsigned char>(held[i])];
+            if (kind == Stop)
+                break;
+            if (kind == Separator)
+                m_fieldEnds.push_back(i);
+        }
         if (i < reach) {
             if (held[i] == '"')
                 return readQuoted();
@@ -157,11 +166,9 @@ bool CsvReader::next()
 void CsvReader::splitPlain(std::string_view record)
 {
     std::size_t start = 0;
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        if (record[i] == ',') {
-            m_fields.push_back(record.substr(start, i - start));
-            start = i + 1;
-        }
+    for (const std::size_t end : m_fieldEnds) {
+        m_fields.push_back(record.substr(start, end - start));
+        start = end + 1;
     }
     m_fields.push_back(record.substr(start));
 }

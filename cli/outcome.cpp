@@ -89,45 +89,32 @@ void writeProtocolAddress(JsonWriter &json, const ProtocolKeys &keys, std::int32
     json.member(keys.reference6, address.reference6);
 }
 
-// Cells of one CSV record, a comma before each but the first.
+// Cells that follow others in a CSV record, each with the comma before it.
 class Cells {
 public:
     Cells(Output &out, CellSafety safety) : m_out(out), m_safety(safety) {}
     void text(std::string_view value)
     {
-        separate();
+        m_out.put(',');
         writeCsvField(m_out, value, m_safety);
     }
     // Texts that never need quotes or an apostrophe: numbers, table names.
     void plain(std::string_view value)
     {
-        separate();
+        m_out.put(',');
         m_out.write(value);
     }
     void number(std::optional<std::int64_t> value)
     {
-        separate();
+        m_out.put(',');
         if (value)
             m_out.number(*value);
     }
-    void empty(int count = 1)
-    {
-        for (int i = 0; i < count; ++i)
-            separate();
-    }
+    void empty(std::size_t count = 1) { m_out.write(std::string_view(",,,,,,,,,,", count)); }
 
 private:
-    void separate()
-    {
-        if (m_first)
-            m_first = false;
-        else
-            m_out.put(',');
-    }
-
     Output &m_out;
     CellSafety m_safety;
-    bool m_first = true;
 };
 
 // offset, offset_hex and reference6 of a Modicon number.

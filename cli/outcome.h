@@ -81,8 +81,8 @@ inline constexpr std::array<std::string_view, 18> kResultColumns{
     "start_reference6", "end_offset",     "end_offset_hex",
     "end_reference6",   "read_functions", "write_functions"};
 
-// Writes the result cells of an outcome as CSV, separated by commas, without
-// a line end: "ok,7,0,40001,40010,,,,holding registers,4X,0,0x0000,...".
+// Writes the result cells of an outcome as CSV, each after a comma, so that
+// they follow the input's cells: ",ok,7,0,40001,40010,,,,holding registers,...".
 void writeResultCells(Output &out, const Outcome &outcome, CellSafety safety);
 
 } // namespace Corvane::Cli
