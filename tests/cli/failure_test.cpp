@@ -19,6 +19,7 @@
 
 #ifndef _WIN32
 #include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -338,25 +339,25 @@ std::string replaced(std::string text, const std::string &from, const std::strin
     return text;
 }
 
-const std::filesystem::path &tables()
+// A directory of tables for one test, apart from every other test's: ctest
+// runs the tests of this table side by side.
+std::filesystem::path tables(const std::string &name)
 {
-    static const std::filesystem::path directory = [] {
-        const auto path = std::filesystem::path(testing::TempDir()) / "corvane_cli_failures";
-        std::filesystem::create_directories(path);
-        std::ofstream(path / "table.csv") << kHeader << kGoodRow;
-        std::ofstream big(path / "big.csv");
-        big << kHeader;
-        for (int i = 0; i < 20'000; ++i)
-            big << kGoodRow;
-        return path;
-    }();
-    return directory;
+    const auto path = std::filesystem::path(testing::TempDir()) /
+                      ("corvane_cli_failures_" + name + "_" + std::to_string(getpid()));
+    std::filesystem::create_directories(path);
+    std::ofstream(path / "table.csv") << kHeader << kGoodRow;
+    std::ofstream big(path / "big.csv");
+    big << kHeader;
+    for (int i = 0; i < 20'000; ++i)
+        big << kGoodRow;
+    return path;
 }
 
 TEST_P(ProcessFailures, EndWithTheirStatusAndMessage)
 {
     const ProcessRow &row = GetParam();
-    const std::filesystem::path directory = tables();
+    const std::filesystem::path directory = tables(row.name);
     const auto script = directory / "run.sh";
     std::ofstream(script) << "P='" << CORVANE_CLI_PROGRAM << "'\nT='" << directory.string() << "'\n"
                           << row.script << "\n";
@@ -367,6 +368,7 @@ TEST_P(ProcessFailures, EndWithTheirStatusAndMessage)
     ASSERT_TRUE(WIFEXITED(result));
     EXPECT_EQ(WEXITSTATUS(result), row.status);
     EXPECT_EQ(readFile(directory / "err"), replaced(row.err, "$T", directory.string()));
+    std::filesystem::remove_all(directory);
 }
 
 INSTANTIATE_TEST_SUITE_P(
