@@ -5,7 +5,7 @@
 # Peak memory of corvane-cli on inputs built to exhaust it: a 1 GB line, a
 # 1 GB JSON text value, 20 million commas in a header and in a row, endless
 # /dev/zero, and the million-row table. Every run must stay below 64 MB
-# (check, which keeps 16 bytes per row to compare ranges, is measured too).
+# (check, which keeps each row's range to compare them, is measured too).
 # Inputs are streamed through pipes, so the disk holds only the table.
 #
 #   scripts/cli-memory.sh [BUILD_DIR]

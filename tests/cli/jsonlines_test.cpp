@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -310,6 +311,50 @@ TEST(JsonLinesStream, InvalidUtf8InAnErrorIsReplaced)
     const StreamRun run = stream("{\"mode\":\"\xff\"}\n");
     ASSERT_EQ(run.lines.size(), 1u);
     EXPECT_EQ(run.lines[0]["ok"], false);
+}
+
+// Hands over one request per read and notes what the output held when the
+// next one was asked for, as a program at the other end of a pipe sees it.
+class PacedSource : public Corvane::Cli::ByteSource {
+public:
+    PacedSource(std::vector<std::string> lines, const Corvane::Cli::StringSink &sink)
+        : m_lines(std::move(lines)), m_sink(sink)
+    {
+    }
+    Corvane::Cli::IoResult read(char *buffer, std::size_t size) override
+    {
+        seenBeforeRead.push_back(m_sink.text);
+        if (m_next == m_lines.size())
+            return {0, 0};
+        const std::string &line = m_lines[m_next++];
+        const std::size_t count = std::min(size, line.size());
+        line.copy(buffer, count);
+        return {count, 0};
+    }
+    std::string_view name() const override { return "standard input"; }
+    std::vector<std::string> seenBeforeRead;
+
+private:
+    std::vector<std::string> m_lines;
+    const Corvane::Cli::StringSink &m_sink;
+    std::size_t m_next = 0;
+};
+
+TEST(JsonLinesStream, EachAnswerIsOutBeforeTheNextRequestIsAwaited)
+{
+    const std::string request = R"({"mode":"slave","address":"N7:0","start":1,"count":1})"
+                                "\n";
+    Corvane::Cli::StringSink sink;
+    PacedSource source({request, request}, sink);
+    const std::vector<std::string> arguments{"corvane-cli", "--jsonl"};
+    Corvane::Cli::StringSink err;
+    EXPECT_EQ(Corvane::Cli::runCommandLine(arguments, {source, sink, err}), 0);
+    ASSERT_EQ(source.seenBeforeRead.size(), 3u);
+    EXPECT_EQ(source.seenBeforeRead[0], "");
+    EXPECT_EQ(std::count(source.seenBeforeRead[1].begin(), source.seenBeforeRead[1].end(), '\n'),
+              1);
+    EXPECT_EQ(std::count(source.seenBeforeRead[2].begin(), source.seenBeforeRead[2].end(), '\n'),
+              2);
 }
 
 TEST(JsonLinesStream, ThroughTheCommandLine)
