@@ -214,9 +214,9 @@ int runCheck(InputBuffer &in, Output &out, Output &err, bool json)
             ++tally.masterRows;
         } else {
             ++tally.answered;
-            ranges.push_back({std::min(*outcome.modiconStart, *outcome.modiconEnd),
-                              std::max(*outcome.modiconStart, *outcome.modiconEnd),
-                              static_cast<std::uint32_t>(table.rowNumber()), *outcome.table});
+            const Modbus::ModiconRange &range = *outcome.range;
+            ranges.push_back({std::min(range.start, *range.end), std::max(range.start, *range.end),
+                              static_cast<std::uint32_t>(table.rowNumber()), range.table});
         }
     }
     if (out.failed() || in.failed())

@@ -13,11 +13,13 @@ using Master::DecodedRequest;
 using Master::Decoding;
 
 // The Modicon number where a decoded request starts, in its command's table.
-std::optional<std::int32_t> startOf(const DecodedRequest &request)
+std::optional<Modbus::ModiconRange> startOf(const DecodedRequest &request)
 {
     if (!request.command->table)
         return std::nullopt;
-    return Modbus::modiconNumber(*request.command->table, request.registerNumber);
+    const Modbus::ModiconClass table = *request.command->table;
+    return Modbus::ModiconRange{table, Modbus::modiconNumber(table, request.registerNumber),
+                                std::nullopt};
 }
 
 // " 03 - Read Holding Registers  (4X)" -> "Read Holding Registers"
@@ -98,8 +100,8 @@ void writeDecodingJson(JsonWriter &json, std::string_view address,
             json.member("slave", request.slaveAddress);
             json.member("register", request.registerNumber);
             if (const auto start = startOf(request)) {
-                json.member("modicon_start", *start);
-                writeDetails(json, *request.command->table, *start, std::nullopt);
+                json.member("modicon_start", start->start);
+                writeDetails(json, *start);
             }
             json.endObject();
         }
@@ -132,8 +134,7 @@ void writeDecodingText(std::string_view address, const std::vector<Decoding> &de
         out.put('\n');
         for (const DecodedRequest &request : decoding.requests) {
             const auto start = startOf(request);
-            const auto table = request.command->table;
-            const bool coils = table && Modbus::modiconClassInfo(*table).bitAddressed;
+            const bool coils = start && Modbus::modiconClassInfo(start->table).bitAddressed;
             out.write("  ");
             out.write(request.command->number);
             out.put(' ');
@@ -145,11 +146,12 @@ void writeDecodingText(std::string_view address, const std::vector<Decoding> &de
             out.write(coils ? ", start coil " : ", start register ");
             out.number(request.registerNumber);
             if (start) {
-                const Modbus::ProtocolAddress protocol = Modbus::protocolAddress(*start, *table);
+                const Modbus::ProtocolAddress protocol =
+                    Modbus::protocolAddress(start->start, start->table);
                 out.write(": ");
-                out.write(Modbus::modiconClassInfo(*table).table);
+                out.write(Modbus::modiconClassInfo(start->table).table);
                 out.put(' ');
-                out.number(*start);
+                out.number(start->start);
                 out.write(", offset ");
                 out.number(*protocol.offset);
                 out.write(" (");

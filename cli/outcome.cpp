@@ -145,10 +145,7 @@ Outcome translateSlave(const Slave::SlaveFieldTexts &texts)
     outcome.status = Status::Translated;
     outcome.file = answer.fileValue;
     outcome.word = answer.wordValue;
-    outcome.modiconStart = answer.modiconStartValue;
-    outcome.modiconEnd = answer.modiconEndValue;
-    // The end decides the class of the whole range, as the mapping itself does.
-    outcome.table = Modbus::modiconClassOf(answer.modiconEndValue);
+    outcome.range = Slave::answerRange(answer);
     return outcome;
 }
 
@@ -164,12 +161,7 @@ Outcome translateMaster(const MasterSettings &settings)
     }
     outcome.status = Status::Translated;
     outcome.address = answer.address;
-    const Master::ModbusCommand *command = Master::commandWithText(settings.command);
-    if (command && command->table) {
-        const std::int16_t registerNumber = Master::ReadMasterInputs(state).registerNumber;
-        outcome.table = command->table;
-        outcome.modiconStart = Modbus::modiconNumber(*command->table, registerNumber);
-    }
+    outcome.range = Master::requestRange(settings.command, settings.registerText);
     return outcome;
 }
 
@@ -191,16 +183,15 @@ Outcome invalid(std::string error)
     return outcome;
 }
 
-void writeDetails(JsonWriter &json, ModiconClass table, std::int32_t start,
-                  std::optional<std::int32_t> end)
+void writeDetails(JsonWriter &json, const Modbus::ModiconRange &range)
 {
-    const ModiconClassInfo &info = Modbus::modiconClassInfo(table);
+    const ModiconClassInfo &info = Modbus::modiconClassInfo(range.table);
     json.member("table", info.table);
     json.member("reference", info.reference);
-    writeProtocolAddress(json, kStartKeys, start, table);
-    if (end)
-        writeProtocolAddress(json, kEndKeys, *end, table);
-    const TableFunctions &functions = tableFunctions(table);
+    writeProtocolAddress(json, kStartKeys, range.start, range.table);
+    if (range.end)
+        writeProtocolAddress(json, kEndKeys, *range.end, range.table);
+    const TableFunctions &functions = tableFunctions(range.table);
     writeCodes(json, "read_functions", functions.readCodes);
     writeCodes(json, "write_functions", functions.writeCodes);
 }
@@ -218,12 +209,12 @@ void writeJson(JsonWriter &json, const Outcome &outcome, std::string_view positi
         } else {
             json.member("address", outcome.address);
         }
-        if (outcome.modiconStart)
-            json.member("modicon_start", *outcome.modiconStart);
-        if (outcome.modiconEnd)
-            json.member("modicon_end", *outcome.modiconEnd);
-        if (outcome.table && outcome.modiconStart)
-            writeDetails(json, *outcome.table, *outcome.modiconStart, outcome.modiconEnd);
+        if (outcome.range) {
+            json.member("modicon_start", outcome.range->start);
+            if (outcome.range->end)
+                json.member("modicon_end", *outcome.range->end);
+            writeDetails(json, *outcome.range);
+        }
         break;
     case Status::Refused:
         json.member("ok", false);
@@ -251,16 +242,15 @@ void writeText(const Outcome &outcome, Output &out, Output &err)
             out.write(" word ");
             out.number(outcome.word);
             out.write(" modicon ");
-            out.number(*outcome.modiconStart);
+            out.number(outcome.range->start);
             out.put('-');
-            out.number(*outcome.modiconEnd);
+            out.number(*outcome.range->end);
         } else {
             out.write(outcome.address);
         }
         out.put('\n');
-        if (outcome.table && outcome.modiconStart) {
-            out.write(
-                Master::detailsLine(*outcome.table, *outcome.modiconStart, outcome.modiconEnd));
+        if (outcome.range) {
+            out.write(Master::detailsLine(*outcome.range));
             out.put('\n');
         }
         break;
@@ -292,23 +282,28 @@ void writeResultCells(Output &out, const Outcome &outcome, CellSafety safety)
         } else {
             cells.empty(2);
         }
-        cells.number(outcome.modiconStart);
-        cells.number(outcome.modiconEnd);
+        if (outcome.range) {
+            cells.number(outcome.range->start);
+            cells.number(outcome.range->end);
+        } else {
+            cells.empty(2);
+        }
         if (outcome.slave)
             cells.empty();
         else
             cells.text(outcome.address);
         cells.empty(2); // error_code, error_message
-        if (outcome.table && outcome.modiconStart) {
-            const ModiconClassInfo &info = Modbus::modiconClassInfo(*outcome.table);
+        if (outcome.range) {
+            const Modbus::ModiconRange &range = *outcome.range;
+            const ModiconClassInfo &info = Modbus::modiconClassInfo(range.table);
             cells.plain(info.table);
             cells.plain(info.reference);
-            protocolCells(cells, *outcome.modiconStart, *outcome.table);
-            if (outcome.modiconEnd)
-                protocolCells(cells, *outcome.modiconEnd, *outcome.table);
+            protocolCells(cells, range.start, range.table);
+            if (range.end)
+                protocolCells(cells, *range.end, range.table);
             else
                 cells.empty(3);
-            const TableFunctions &functions = tableFunctions(*outcome.table);
+            const TableFunctions &functions = tableFunctions(range.table);
             cells.plain(functions.readCell);
             cells.plain(functions.writeCell);
         } else {

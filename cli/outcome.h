@@ -32,11 +32,10 @@ struct Outcome {
     std::int32_t word = 0;
     // Master answers.
     std::string address;
-    // The Modicon numbers of the answer: the slave range, or the master
-    // request's start in the table of its command (none for diagnostics).
-    std::optional<std::int32_t> modiconStart;
-    std::optional<std::int32_t> modiconEnd;
-    std::optional<Modbus::ModiconClass> table;
+    // The Modicon numbers of the answer: the slave range, or where the
+    // master request starts in the table of its command (none for
+    // diagnostics).
+    std::optional<Modbus::ModiconRange> range;
     // Refusals: the error box's code. Invalid requests: what is wrong.
     Errors::ErrorCode code = Errors::ErrorCode{};
     std::string error;
@@ -55,8 +54,7 @@ Outcome invalid(std::string error);
 // table, reference, offsets in decimal and hex, 6-digit references, read and
 // write functions. (HoldingRegisters, 40001, 40010) ->
 // "table":"holding registers",...,"end_reference6":"400010",...,"write_functions":[6,16]
-void writeDetails(JsonWriter &json, Modbus::ModiconClass table, std::int32_t start,
-                  std::optional<std::int32_t> end);
+void writeDetails(JsonWriter &json, const Modbus::ModiconRange &range);
 
 // One result object: {"ok":true,"file":7,...}, {"ok":false,"code":11,...}, or
 // for an invalid request {"ok":false,"line":3,"error":"..."} with
