@@ -24,9 +24,9 @@ Every text is taken verbatim, as if typed into the window's field. A CSV record
 or JSON line may be at most 65536 bytes long.
 Exit status: 0 answered; 1 usage error; 2 refused by the rules (the window's
 error box, written to standard error), a bad request line or row, a header that
-cannot be read, or check found something; 3 the input could not be read or the
-output could not be written (a message says why); 141 the reader of the output
-went away while SIGPIPE was ignored.)help";
+cannot be read, or check found something; 3 the input could not be read, the
+output could not be written or memory ran out (a message says why); 141 the
+reader of the output went away while SIGPIPE was ignored.)help";
 
 inline constexpr const char *kSlave =
     R"help(The three texts are the window's Data File, Modicon Start Register and Number of
