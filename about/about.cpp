@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 #include "about/about.h"
 
 #include "app/rules/captions.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Start-up time and memory of corvane against a minimal Qt Widgets window,
 # both built here in the same run and started the same way under Xvfb.
 #

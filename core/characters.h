@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Character classes of plain ASCII text, independent of the C locale, so that

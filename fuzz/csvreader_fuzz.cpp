@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // The CSV reader of corvane-cli on any bytes, and its writer against it.
 // Reading never holds more than one record's worth of text; whatever the
 // writer writes, the reader reads back field for field without a complaint.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // Leading-number reading (the number fields inside a data file address)
 // against the slow reference; blanks anywhere in the field change nothing.
 #include "core/numberreading.h"

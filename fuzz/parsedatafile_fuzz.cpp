@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // The data file address parser on any text and count. An accepted address
 // lies within the data table's limits and reads back the same from its
 // canonical spellings; a refused one carries one of the parser's codes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // The whole master translation under every selection. The answer must agree
 // with a separate reading of the validation table and of the address
 // formulas, and a composed address must read back through the slave parser.

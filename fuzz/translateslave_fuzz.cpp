@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // The whole slave translation on any three field texts. A refusal blanks all
 // four answers; an accepted range ends inside one Modicon class and starts
 // where the typed start, count and bit put it.

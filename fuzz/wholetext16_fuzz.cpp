@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // Whole-text reading into 16 bits (the master register and slave address
 // fields) against the slow reference and against the 32-bit reading.
 #include "core/numberreading.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // Whole-text reading into 32 bits (the slave start and count fields) against
 // the slow reference, and unchanged by blanks around the text.
 #include "core/numberreading.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Measures how much of the core the core tests exercise: builds with gcc's
 # coverage instrumentation in build-cov/, runs the tests labelled "core" and
 # reports line and branch coverage of the core's sources, as text on stdout and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Installs what building, running and testing Corvane needs on Debian 12.
 # Only the packages that are missing are installed.
 set -euo pipefail
@@ -12,6 +14,7 @@ packages=(
     xvfb xauth x11-utils
     g++-mingw-w64-x86-64-posix wine64
     emscripten chromium chromium-driver python3-selenium
+    reuse lintian
 )
 
 missing=()

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Corvane and starts the window.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

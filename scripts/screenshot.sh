@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Builds the window if needed, starts it on a virtual X display and saves a
 # picture of it.
 #   scripts/screenshot.sh [master|plc3|slave] [output.png]

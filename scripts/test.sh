@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the full
-# build (core, window, CLI), then the core and CLI tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the web page built with
-# Emscripten and tested in headless Chromium.
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
+# Installs what is missing, builds everything and runs every test: the
+# licensing of every file; the full build (core, window, CLI) and its tests;
+# the Debian package through lintian; the core and CLI tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer; corvane-cli.exe under Wine;
+# and the web page built with Emscripten and tested in headless Chromium.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -12,9 +15,15 @@ scripts/install-deps.sh
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
+# Every file says its licence and copyright (REUSE).
+reuse lint
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The .deb of that build: its copyright file, and lintian without error or warning.
+scripts/package.sh build
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCORVANE_SANITIZE=ON -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_BENCH=OFF

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Runs corvane-cli under Valgrind's memcheck on every path that reads input:
 # batch (CSV and JSON Lines output, from a file and from standard input),
 # decode, slave, master and --jsonl, on a generated mapping table with good

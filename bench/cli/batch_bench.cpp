@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // Batch throughput of corvane-cli on generated mapping tables, and the peak
 // memory it takes: the table is streamed, so a million rows need no more
 // memory than a hundred thousand.

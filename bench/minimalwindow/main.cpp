@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // The yardstick for corvane's start-up time and memory: the least a Qt
 // Widgets program does to put a fixed-size window with one label on screen.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // The built program itself, run through the shell: arguments, streams and
 // exit statuses as a script sees them.
 #include <gmock/gmock.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
 // Behaviour the other core tests leave out: text that is not ASCII where the
 // parser expects a type letter, oversized and lower-case addresses given to the
 // reverse lookup, the names of the addressing schemes, and whole control

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
 # Checks that every layer includes only what lies below it, so the folders
 # keep the architecture that the libraries link: core <- errors <- slave,
 # master <- rules (app/rules) <- faces. Qt stays in the Qt faces.
