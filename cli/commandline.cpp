@@ -11,6 +11,7 @@
 #include "cli/outcome.h"
 #include "cli/request.h"
 #include "master/addressingscheme.h"
+#include "master/commands.h"
 
 #include <corvane/version.h>
 
@@ -28,6 +29,15 @@
 
 namespace Corvane::Cli {
 namespace {
+
+// {"01-06", "08"} -> "01-06, 08"
+std::string commaSeparated(const std::vector<std::string> &words)
+{
+    std::string text;
+    for (const std::string &word : words)
+        text += (text.empty() ? "" : ", ") + word;
+    return text;
+}
 
 using namespace std::string_view_literals;
 
@@ -185,15 +195,21 @@ void addMaster(CLI::App &app, MasterCommand &master)
         "master", "Master mode: the data table address that a PLC message must target");
     CLI::App &sub = *master.app;
     sub.footer(Help::kMaster);
-    master.plc.option = sub.add_option("--plc", master.plc.value, "PLC type: 5 or 3 (default 5)");
+    const Master::AddressingScheme startUp;
+    master.plc.option =
+        sub.add_option("--plc", master.plc.value,
+                       "PLC type: " + Master::plcNumberList() + " (default " +
+                           std::string(Master::plcTypeRow(startUp.plc).number) + ")");
     master.format.option =
         sub.add_option("--format", master.format.value,
-                       "PLC-5 addressing format: NXYY:Z, NXYZ:Z or NYXZ:Z (default NXYY:Z)");
+                       "PLC-5 addressing format: " + Master::formatNameList() + " (default " +
+                           std::string(Master::schemeName(startUp)) + ")");
     master.messageType.option = sub.add_option("--message-type", master.messageType.value,
                                                "read, write, or the verbatim text");
-    master.command.option =
-        sub.add_option("--command", master.command.value,
-                       "Modbus function number (01-06, 08, 15, 16) or the entry's text");
+    master.command.option = sub.add_option("--command", master.command.value,
+                                           "Modbus function number (" +
+                                               commaSeparated(Master::commandNumberGroups("-")) +
+                                               ") or the entry's text");
     master.subfunction.option =
         sub.add_option("--subfunction", master.subfunction.value, "diagnostic subfunction text");
     sub.add_option("--register", master.texts.registerText, "start register or coil");

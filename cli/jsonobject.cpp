@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "cli/jsonobject.h"
 
+#include "core/characters.h"
+
 #include <cstdint>
 
 namespace Corvane::Cli {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using Text::isDigit;
 
 // The length of the well-formed UTF-8 sequence at the start of `text`, or 0
 // (Unicode's table of well-formed byte sequences: no overlong forms, no

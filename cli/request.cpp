@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/request.h"
 
+#include "core/characters.h"
+#include "core/wording.h"
 #include "master/addressingscheme.h"
 #include "master/commands.h"
 #include "master/subfunctions.h"
@@ -28,13 +30,8 @@ constexpr std::array kMasterFields{"plc"sv,         "format"sv,   "message_type"
 
 bool isBareNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 2)
-        return false;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    return true;
+    return !text.empty() && text.size() <= 2 &&
+           std::all_of(text.begin(), text.end(), Text::isDigit);
 }
 
 bool listed(std::span<const std::string_view> names, std::string_view name)
@@ -111,8 +108,9 @@ std::variant<MasterSettings, RequestError> resolveMaster(const MasterTexts &text
         const Master::ModbusCommand *command = Master::commandWithNumber(settings.command);
         if (!command)
             return RequestError{"command " + quotedText(settings.command) +
-                                " is no Modbus command: use 01 to 06, 08, 15 or 16, or the "
-                                "command's full text"};
+                                " is no Modbus command: use " +
+                                Text::joinedList(Master::commandNumberGroups(" to "), "or") +
+                                ", or the command's full text"};
         settings.command = std::string(command->text);
     }
 

@@ -46,6 +46,26 @@ const ModbusCommand *commandWithNumber(std::string_view number)
     return nullptr;
 }
 
+std::vector<std::string> commandNumberGroups(std::string_view through)
+{
+    std::vector<std::string> groups;
+    for (std::size_t first = 0; first < kModbusCommands.size();) {
+        std::size_t last = first;
+        while (last + 1 < kModbusCommands.size() &&
+               kModbusCommands[last + 1].functionCode == kModbusCommands[last].functionCode + 1)
+            ++last;
+        if (last - first >= 2) {
+            groups.push_back(std::string(kModbusCommands[first].number) + std::string(through) +
+                             std::string(kModbusCommands[last].number));
+            first = last + 1;
+        } else {
+            groups.emplace_back(kModbusCommands[first].number);
+            ++first;
+        }
+    }
+    return groups;
+}
+
 TableCommands commandsFor(Modbus::ModiconClass table, CommandDirection direction)
 {
     TableCommands found;

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The Modbus commands as the window's lists spell them, with everything the
 // rules need to know of each. This is the one table of command texts: the
@@ -69,6 +71,11 @@ const ModbusCommand *commandWithText(std::string_view text);
 // The command with a bare function number of one or two digits, or none.
 // "3" -> function 3, "03" -> function 3, "08" -> diagnostics, "07" -> nullptr.
 const ModbusCommand *commandWithNumber(std::string_view number);
+
+// The function numbers of the nine commands, a run of three or more
+// consecutive ones written as its first and last joined by `through`.
+// (" to ") -> {"01 to 06", "08", "15", "16"}; ("-") -> {"01-06", "08", "15", "16"}
+std::vector<std::string> commandNumberGroups(std::string_view through);
 
 // The commands that read, or write, one Modicon table, in function code order.
 // (Coils, Write) -> 05, 15; (InputRegisters, Write) -> none.

@@ -3,6 +3,7 @@
 #include "app/rules/captions.h"
 #include "core/wording.h"
 #include "master/addressingscheme.h"
+#include "master/commands.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,14 @@ TEST(SchemeRows, TheHintsAnnounceTheRangesTheChecksApply)
                 << row.name;
         }
     }
+}
+
+TEST(CommandNumbers, WriteARunOfThreeOrMoreAsARange)
+{
+    EXPECT_EQ(commandNumberGroups(" to "),
+              (std::vector<std::string>{"01 to 06", "08", "15", "16"}));
+    EXPECT_EQ(Corvane::Text::joinedList(commandNumberGroups(" to "), "or"),
+              "01 to 06, 08, 15 or 16");
 }
 
 struct ListCase {
