@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Corvane developers
 # SPDX-License-Identifier: MIT
 # Runs corvane-cli under Valgrind's memcheck on every path that reads input:
-# batch (CSV and JSON Lines output, from a file and from standard input),
-# decode, slave, master and --jsonl, on a generated mapping table with good
-# and bad rows. Fails on any memory error or any definitely lost block.
+# batch (CSV, spreadsheet-safe CSV and JSON Lines output, from a file and from
+# standard input), check, decode, slave, master and --jsonl, on a generated
+# mapping table with good and bad rows. Fails on any memory error or any definitely lost block.
 #
 # memcheck reports with exit status 99, apart from the CLI's own statuses
 # (0 answered, 1 usage, 2 refused), which each run also checks.
@@ -85,6 +85,9 @@ check() {
 check 2 batch-csv batch "$work/table.csv"
 check 2 batch-json batch --json "$work/table.csv"
 check 2 batch-stdin batch - <"$work/table.csv"
+check 2 batch-safe batch --safe-for-spreadsheets "$work/table.csv"
+check 2 check check "$work/table.csv"
+check 2 check-json check --json - <"$work/table.csv"
 check 0 decode decode N451:234
 check 0 decode-json decode --json N451:234
 check 0 decode-filtered decode --plc 5 --format NXYZ:Z N451:234
