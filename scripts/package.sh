@@ -21,7 +21,10 @@ cmake --build "$build" -j "$(nproc)"
 package="$(ls -t "$build"/corvane_*_amd64.deb | head -n 1)"
 echo "Package: $package"
 
-if ! dpkg-deb -c "$package" | grep -q ' ./usr/share/doc/corvane/copyright$'; then
+# The listing is read whole: grep -q would stop reading at the first match and
+# dpkg-deb would then die of a broken pipe.
+contents="$(dpkg-deb -c "$package")"
+if ! grep -q ' ./usr/share/doc/corvane/copyright$' <<<"$contents"; then
     echo "FAIL: $package carries no /usr/share/doc/corvane/copyright" >&2
     exit 1
 fi
