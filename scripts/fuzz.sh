@@ -45,7 +45,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 maxLength()
 {
     case "$1" in
-    csvreader | jsonline | jsonlstream | batchstream) echo 66000 ;;
+    csvreader | jsonlstream) echo 4096 ;;
+    jsonline) echo 2048 ;;
     *) echo 512 ;;
     esac
 }
@@ -60,8 +61,12 @@ runTarget()
     mkdir -p "$work/corpus" "$work/artifacts"
     local options=(-runs="$runs" -seed=1 -max_len="$(maxLength "$target")" -timeout=10
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/")
-    if [ -f "fuzz/$target.dict" ]; then
-        options+=(-dict="fuzz/$target.dict")
+    local dictionary="fuzz/${target}.dict"
+    if [ "$target" = jsonlstream ]; then
+        dictionary=fuzz/jsonline.dict # the same tokens, line by line
+    fi
+    if [ -f "$dictionary" ]; then
+        options+=(-dict="$dictionary")
     fi
     local started=$EPOCHREALTIME status=0
     "$build/fuzz/${target}_fuzz" "${options[@]}" "$work/corpus" "fuzz/corpus/$target" \
@@ -78,7 +83,7 @@ runTarget()
         "$target" "${executed:-?}" "$elapsed" "$coverage" "$findings" >"$work/summary.txt"
     cat "$work/summary.txt"
     if [ "$findings" -ne 0 ]; then
-        tail -n 40 "$work/log.txt"
+        tail -n 40 "$work/log.txt" | cut -c 1-600
         echo "FAIL: $target found a fault; the input is in $work/artifacts/" >&2
     fi
 }
