@@ -34,7 +34,7 @@ else
     # short ones fill the other job's time.
     mapfile -t built < "$build/fuzz/fuzzers.txt"
     targets=()
-    for target in jsonlstream csvreader jsonline "${built[@]}"; do
+    for target in jsonlstream batchstream csvreader jsonline "${built[@]}"; do
         if [[ " ${built[*]} " == *" $target "* && " ${targets[*]} " != *" $target "* ]]; then
             targets+=("$target")
         fi
@@ -53,7 +53,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 maxLength()
 {
     case "$1" in
-    csvreader | jsonlstream) echo 4096 ;;
+    csvreader | jsonlstream | batchstream) echo 4096 ;;
     jsonline) echo 2048 ;;
     *) echo 512 ;;
     esac
@@ -70,9 +70,10 @@ runTarget()
     local options=(-runs="$runs" -seed=1 -max_len="$(maxLength "$target")" -timeout=10
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/")
     local dictionary="fuzz/${target}.dict"
-    if [ "$target" = jsonlstream ]; then
-        dictionary=fuzz/jsonline.dict # the same tokens, line by line
-    fi
+    case "$target" in
+    jsonlstream) dictionary=fuzz/jsonline.dict ;; # the same tokens, line by line
+    batchstream) dictionary=fuzz/csvreader.dict ;;
+    esac
     if [ -f "$dictionary" ]; then
         options+=(-dict="$dictionary")
     fi
