@@ -17,8 +17,14 @@
 namespace Corvane::Cli {
 namespace {
 
-// Room for a whole record, its line end and a large read behind it.
+// Room for a whole record, its line end and a large read behind it. The
+// buffer starts at a quarter of that and grows only for a long record: a
+// buffer this large is mapped afresh by the allocator on every request,
+// which costs more than reading a short input.
 constexpr std::size_t kInputCapacity = 4 * kLongestRecord;
+constexpr std::size_t kFirstCapacity = kLongestRecord;
+// The least room a read gets.
+constexpr std::size_t kSmallestRead = kLongestRecord / 4;
 
 #ifdef _WIN32
 // _read and _write take an unsigned count.
@@ -157,7 +163,7 @@ void Output::writeLarge(std::string_view text)
 }
 
 InputBuffer::InputBuffer(ByteSource &source, Output *flushBeforeRead)
-    : m_source(source), m_flushBeforeRead(flushBeforeRead), m_buffer(kInputCapacity)
+    : m_source(source), m_flushBeforeRead(flushBeforeRead), m_buffer(kFirstCapacity)
 {
 }
 
@@ -166,11 +172,13 @@ bool InputBuffer::fill()
     if (m_ended)
         return false;
     // Readers hold at most a record and its line end, so moving what is held
-    // to the front always leaves room for a large read.
-    if (m_buffer.size() - m_end < kLongestRecord) {
+    // to the front of the full-sized buffer always leaves room for a large read.
+    if (m_buffer.size() - m_end < kSmallestRead) {
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
         m_end -= m_begin;
         m_begin = 0;
+        if (m_buffer.size() - m_end < kSmallestRead)
+            m_buffer.resize(kInputCapacity);
     }
     if (m_flushBeforeRead)
         m_flushBeforeRead->flush();

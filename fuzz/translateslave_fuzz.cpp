@@ -43,9 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                     answer.wordValue <= 9999,
                 "an accepted file and word lie within the data table", input);
 
-    const auto endClass = modiconClassOf(answer.modiconEndValue);
+    const auto endClass = Modbus::modiconClassOf(answer.modiconEndValue);
     Fuzz::check(endClass.has_value(), "an accepted range ends inside a Modicon class", input);
-    const ModiconClassInfo &info = modiconClassInfo(*endClass);
+    const Modbus::ModiconClassInfo &info = Modbus::modiconClassInfo(*endClass);
     Fuzz::check(answer.modiconStartValue >= info.first,
                 "an accepted range starts no lower than its class", input);
 
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (count >= 1) {
         Fuzz::check(answer.modiconStartValue <= answer.modiconEndValue &&
-                        modiconClassOf(answer.modiconStartValue) == endClass,
+                        Modbus::modiconClassOf(answer.modiconStartValue) == endClass,
                     "a range of at least one starts and ends in the same class", input);
     }
     return 0;

@@ -5,12 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace {
 
+using Corvane::Cli::InputBuffer;
+using Corvane::Cli::IoResult;
+using Corvane::Cli::kLongestRecord;
 using Corvane::Cli::Output;
 using Corvane::Cli::StringSink;
 using Corvane::Cli::Testing::FailingSink;
@@ -96,5 +101,68 @@ TEST(OutputText, LongerThanTheBufferGoesStraightThrough)
     EXPECT_TRUE(out.flush());
     EXPECT_EQ(sink.text, "<" + big + ">");
 }
+
+// Hands out a text in pieces of at most `piece` bytes, as a pipe does.
+class PieceSource : public Corvane::Cli::ByteSource {
+public:
+    PieceSource(std::string text, std::size_t piece) : m_text(std::move(text)), m_piece(piece) {}
+    IoResult read(char *buffer, std::size_t size) override
+    {
+        const std::size_t count = std::min({size, m_piece, m_text.size() - m_at});
+        std::memcpy(buffer, m_text.data() + m_at, count);
+        m_at += count;
+        return {count, 0};
+    }
+    std::string_view name() const override { return "standard input"; }
+
+private:
+    std::string m_text;
+    std::size_t m_piece;
+    std::size_t m_at = 0;
+};
+
+// Reads until the held bytes hold a line feed or the input ends.
+void fillToLineEnd(InputBuffer &in)
+{
+    while (in.held().find('\n') == std::string_view::npos && in.fill()) {
+    }
+}
+
+struct PieceRow {
+    const char *name;
+    std::size_t piece;
+};
+
+class InputPieces : public testing::TestWithParam<PieceRow> {};
+
+// The buffer starts small and grows for a long record: the bytes held when
+// it grows, part of them consumed already, must come through unchanged.
+TEST_P(InputPieces, HoldARecordAtTheLimitWhole)
+{
+    const std::string shortLine = std::string(1000, 's') + "\n";
+    std::string record(kLongestRecord + 1, ' '); // the limit and a CR
+    for (std::size_t i = 0; i < record.size(); ++i)
+        record[i] = static_cast<char>('!' + i % 89);
+    PieceSource source(shortLine + record + "\ntail\n", GetParam().piece);
+    InputBuffer in(source);
+
+    fillToLineEnd(in);
+    ASSERT_EQ(in.held().substr(0, shortLine.size()), shortLine);
+    in.consume(shortLine.size());
+    fillToLineEnd(in);
+    ASSERT_GE(in.held().size(), record.size() + 1);
+    EXPECT_TRUE(in.held().substr(0, record.size() + 1) == record + "\n");
+    in.consume(record.size() + 1);
+    fillToLineEnd(in);
+    EXPECT_EQ(in.held(), "tail\n");
+    EXPECT_FALSE(in.fill());
+    EXPECT_FALSE(in.failed());
+}
+
+INSTANTIATE_TEST_SUITE_P(Reads, InputPieces,
+                         testing::Values(PieceRow{"OneByteEach", 1}, PieceRow{"PipeSized", 4096},
+                                         PieceRow{"OverTheFirstBuffer", kLongestRecord + 7},
+                                         PieceRow{"AllAtOnce", SIZE_MAX}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+// corvane-cli's batch translation on any bytes as a mapping table, read
+// through a source that hands them out in pieces of a fuzzed size. The
+// records are found by a splitter written apart from the reader; every row
+// gets exactly one output row, the same as that row alone under the same
+// header, so an over-long row is one error and the rows after it are all
+// there; the status is 2 exactly when a row did not translate.
+//
+// Input: a text with runs (see expandRuns); its first byte picks the size of
+// the pieces and whether cells are written safe for spreadsheets.
+#include "cli/batch.h"
+#include "fuzzinput.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace Corvane;
+
+namespace {
+
+class PieceSource : public Cli::ByteSource {
+public:
+    PieceSource(std::string_view text, std::size_t piece) : m_text(text), m_piece(piece) {}
+    Cli::IoResult read(char *buffer, std::size_t size) override
+    {
+        const std::size_t count = std::min({size, m_piece, m_text.size() - m_position});
+        std::memcpy(buffer, m_text.data() + m_position, count);
+        m_position += count;
+        return {count, 0};
+    }
+    std::string_view name() const override { return "table.csv"; }
+
+private:
+    std::string_view m_text;
+    std::size_t m_piece;
+    std::size_t m_position = 0;
+};
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// The records of a CSV text as the reader's rules put them: a byte order
+// mark first is skipped, and so are empty lines; a quote opens a quoted field
+// only as the field's first byte, where "" stands for a quote; a record ends
+// at a line end outside quotes or at the end of the text. A record that
+// reaches past 64 KiB ends at the next line end, quoted or not.
+std::vector<std::string_view> recordsOf(std::string_view text)
+{
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    std::vector<std::string_view> records;
+    std::size_t at = 0;
+    while (true) {
+        while (at < text.size() && isLineEnd(text[at]))
+            ++at;
+        if (at == text.size())
+            return records;
+        const std::size_t start = at;
+        bool quoted = false;
+        bool fieldStart = true;
+        while (at < text.size() && (quoted || !isLineEnd(text[at]))) {
+            if (at - start == Cli::kLongestRecord) {
+                while (at < text.size() && !isLineEnd(text[at]))
+                    ++at;
+                break;
+            }
+            const char c = text[at++];
+            if (quoted && c == '"') {
+                // A doubled quote is one only if both halves fit.
+                if (at < text.size() && text[at] == '"' && at - start < Cli::kLongestRecord)
+                    ++at;
+                else
+                    quoted = false;
+            } else if (!quoted && c == '"' && fieldStart) {
+                quoted = true;
+            }
+            fieldStart = !quoted && c == ',';
+        }
+        records.push_back(text.substr(start, at - start));
+        if (at < text.size())
+            ++at; // the line end
+    }
+}
+
+struct BatchRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+BatchRun batchOf(std::string_view text, std::size_t piece, Cli::CellSafety safety)
+{
+    BatchRun run;
+    Cli::StringSink out;
+    Cli::StringSink err;
+    {
+        PieceSource source(text, piece);
+        Cli::Output outBuffer(out);
+        Cli::Output errBuffer(err);
+        Cli::InputBuffer in(source, &outBuffer);
+        run.status = Cli::runBatch(in, outBuffer, errBuffer, {Cli::BatchOutput::Csv, safety});
+        outBuffer.flush();
+        errBuffer.flush();
+    }
+    run.out = std::move(out.text);
+    run.err = std::move(err.text);
+    return run;
+}
+
+// Rows compared one by one; enough to see an over-long row among others.
+constexpr std::size_t kComparedRows = 24;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string text = Fuzz::expandRuns(Fuzz::asText(data, size));
+    const std::string_view input = text;
+    static constexpr std::array<std::size_t, 8> kPieces{1,
+                                                        3,
+                                                        4096,
+                                                        Cli::kLongestRecord - 1,
+                                                        Cli::kLongestRecord,
+                                                        Cli::kLongestRecord + 2,
+                                                        100'000,
+                                                        SIZE_MAX};
+    const unsigned first = size > 0 ? data[0] : 0;
+    const std::size_t piece = kPieces[first % kPieces.size()];
+    const auto safety = (first & 8) != 0 ? Cli::CellSafety::Spreadsheet : Cli::CellSafety::Verbatim;
+
+    const BatchRun whole = batchOf(input, piece, safety);
+    const std::vector<std::string_view> records = recordsOf(input);
+    if (records.empty()) {
+        Fuzz::check(whole.status == 0 && whole.out.empty() && whole.err.empty(),
+                    "an empty table has no output", input);
+        return 0;
+    }
+    if (whole.status == 2 && whole.out.empty()) {
+        Fuzz::check(whole.err.starts_with("corvane-cli: table.csv: ") &&
+                        whole.err.find('\n') == whole.err.size() - 1,
+                    "a header that cannot be read gets one message", input);
+        return 0;
+    }
+    Fuzz::check(whole.err.empty(), "rows are reported in the output only", input);
+
+    // The output header, then each row as the row alone gives it.
+    const std::string header = std::string(records[0]) + "\n";
+    const BatchRun alone = batchOf(header, SIZE_MAX, safety);
+    Fuzz::check(alone.status == 0 && whole.out.starts_with(alone.out),
+                "the output header depends on the header only", input);
+    std::string expected = alone.out;
+    int status = 0;
+    for (std::size_t i = 1; i < records.size() && i <= kComparedRows; ++i) {
+        const BatchRun row = batchOf(header + std::string(records[i]), SIZE_MAX, safety);
+        Fuzz::check(row.out.starts_with(alone.out) && row.out.size() > alone.out.size(),
+                    "a row alone gets one output row", input);
+        expected.append(row.out, alone.out.size());
+        status = std::max(status, row.status);
+    }
+    if (records.size() - 1 <= kComparedRows) {
+        Fuzz::check(whole.out == expected,
+                    "every row gets one output row, the same as the row alone", input);
+        Fuzz::check(whole.status == status, "the status is 2 exactly when a row did not translate",
+                    input);
+    } else {
+        Fuzz::check(whole.out.starts_with(expected),
+                    "every row gets one output row, the same as the row alone", input);
+    }
+    return 0;
+}

@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+// corvane-cli's JSON Lines stream on any bytes, read through a source that
+// hands them out in pieces of a fuzzed size. Every input line gets exactly
+// one result line, in order, and the same result as the line read alone; a
+// line longer than 64 KiB gets the over-long error and costs nothing after
+// its line end; the exit status is 2 exactly when a line was invalid; every
+// result line is JSON as an independent parser reads it.
+//
+// Input: a text with runs (see expandRuns); its first byte picks the size of
+// the pieces the source hands out.
+#include "cli/csv.h"
+#include "cli/jsonlines.h"
+#include "cli/jsonwriter.h"
+#include "cli/outcome.h"
+#include "fuzzinput.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace Corvane;
+
+namespace {
+
+// Hands out the text in pieces of at most `piece` bytes, as a pipe does.
+class PieceSource : public Cli::ByteSource {
+public:
+    PieceSource(std::string_view text, std::size_t piece) : m_text(text), m_piece(piece) {}
+    Cli::IoResult read(char *buffer, std::size_t size) override
+    {
+        const std::size_t count = std::min({size, m_piece, m_text.size() - m_position});
+        std::memcpy(buffer, m_text.data() + m_position, count);
+        m_position += count;
+        return {count, 0};
+    }
+    std::string_view name() const override { return "standard input"; }
+
+private:
+    std::string_view m_text;
+    std::size_t m_piece;
+    std::size_t m_position = 0;
+};
+
+// The lines of a text as LF splits them, a CR before the LF dropped; a text
+// that ends with LF has no empty line after it.
+std::vector<std::string_view> linesOf(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.push_back(line);
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return lines;
+}
+
+// The results written line by line, without the stream's reader, and
+// whether any line was invalid.
+std::string resultsOneByOne(const std::vector<std::string_view> &lines, bool &anyInvalid)
+{
+    Cli::StringSink sink;
+    {
+        Cli::Output out(sink);
+        Cli::JsonWriter json(out);
+        std::int64_t number = 0;
+        for (const std::string_view line : lines) {
+            Cli::Outcome outcome;
+            if (line.size() > Cli::kLongestRecord) {
+                outcome = Cli::invalid(Cli::overlongMessage("the line"));
+            } else {
+                const auto request = Cli::requestFromJsonLine(line);
+                if (const auto *error = std::get_if<Cli::RequestError>(&request))
+                    outcome = Cli::invalid(error->message);
+                else
+                    outcome = Cli::translate(std::get<Cli::Request>(request));
+            }
+            anyInvalid = anyInvalid || outcome.status == Cli::Status::Invalid;
+            Cli::writeJson(json, outcome, "line", ++number);
+            out.put('\n');
+        }
+        out.flush();
+    }
+    return sink.text;
+}
+
+// Result lines checked by the independent parser; enough to see every kind.
+constexpr std::size_t kParsedLines = 64;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string text = Fuzz::expandRuns(Fuzz::asText(data, size));
+    const std::string_view input = text;
+    static constexpr std::array<std::size_t, 8> kPieces{
+        1, 2, 7, 4096, Cli::kLongestRecord - 1, Cli::kLongestRecord + 1, 100'000, SIZE_MAX};
+    const std::size_t piece = kPieces[size > 0 ? data[0] % kPieces.size() : 0];
+
+    Cli::StringSink sink;
+    int status = 0;
+    {
+        PieceSource source(input, piece);
+        Cli::Output out(sink);
+        Cli::InputBuffer in(source, &out);
+        status = Cli::runJsonLines(in, out);
+        out.flush();
+        Fuzz::check(!in.failed() && !out.failed(), "memory neither fails to read nor to write",
+                    input);
+    }
+
+    const std::vector<std::string_view> lines = linesOf(input);
+    bool anyInvalid = false;
+    const std::string expected = resultsOneByOne(lines, anyInvalid);
+    Fuzz::check(sink.text == expected, "each line gets one result, the same as the line read alone",
+                input);
+    Fuzz::check(status == (anyInvalid ? 2 : 0), "the status is 2 exactly when a line was invalid",
+                input);
+
+    std::string_view results = sink.text;
+    for (std::size_t i = 0; i < kParsedLines && !results.empty(); ++i) {
+        const std::size_t end = results.find('\n');
+        const auto parsed = nlohmann::json::parse(results.substr(0, end), nullptr, false);
+        Fuzz::check(!parsed.is_discarded() && parsed.is_object() && parsed.contains("ok"),
+                    "a result line is a JSON object", input);
+        results.remove_prefix(end + 1);
+    }
+    return 0;
+}
