@@ -178,7 +178,7 @@ bool InputBuffer::fill()
         m_end -= m_begin;
         m_begin = 0;
         if (m_buffer.size() - m_end < kSmallestRead)
-            m_buffer.resize(kInputCapacity);
+            m_buffer.grow(kInputCapacity, m_end);
     }
     if (m_flushBeforeRead)
         m_flushBeforeRead->flush();

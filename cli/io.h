@@ -23,6 +23,29 @@ namespace Corvane::Cli {
 // memory one record can take, whatever the input.
 inline constexpr std::size_t kLongestRecord = 64 * 1024;
 
+// Bytes that are not cleared when made: a reader or writer looks only at the
+// bytes it has put there, and clearing 64 KiB for each short input would cost
+// more than reading it.
+class ByteBuffer {
+public:
+    explicit ByteBuffer(std::size_t size) : m_bytes(new char[size]), m_size(size) {}
+    char *data() { return m_bytes.get(); }
+    const char *data() const { return m_bytes.get(); }
+    std::size_t size() const { return m_size; }
+    // Makes room for `size` bytes in all, keeping the first `kept`.
+    void grow(std::size_t size, std::size_t kept)
+    {
+        auto bytes = std::unique_ptr<char[]>(new char[size]);
+        std::memcpy(bytes.get(), m_bytes.get(), kept);
+        m_bytes = std::move(bytes);
+        m_size = size;
+    }
+
+private:
+    std::unique_ptr<char[]> m_bytes;
+    std::size_t m_size;
+};
+
 // What one read or write came to: the bytes moved, or an errno value.
 struct IoResult {
     std::size_t bytes = 0;
@@ -228,7 +251,7 @@ private:
     }
 
     ByteSink &m_sink;
-    std::vector<char> m_buffer;
+    ByteBuffer m_buffer;
     std::size_t m_used = 0;
     int m_error = 0;
 };
@@ -253,7 +276,7 @@ public:
 private:
     ByteSource &m_source;
     Output *m_flushBeforeRead;
-    std::vector<char> m_buffer;
+    ByteBuffer m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_ended = false;

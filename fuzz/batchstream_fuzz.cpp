@@ -110,7 +110,7 @@ BatchRun batchOf(std::string_view text, std::size_t piece, Cli::CellSafety safet
 }
 
 // Rows compared one by one; enough to see an over-long row among others.
-constexpr std::size_t kComparedRows = 24;
+constexpr std::size_t kComparedRows = 6;
 
 } // namespace
 
@@ -145,8 +145,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     Fuzz::check(whole.err.empty(), "rows are reported in the output only", input);
 
-    // The output header, then each row as the row alone gives it.
-    const std::string header = std::string(records[0]) + "\n";
+    // The output header, then each row as the row alone gives it. The reader
+    // skips one byte order mark: the one written here, so that a header that
+    // itself starts with a mark (the text had two) reaches it unchanged.
+    const std::string header = "\xEF\xBB\xBF" + std::string(records[0]) + "\n";
     const BatchRun alone = batchOf(header, SIZE_MAX, safety);
     Fuzz::check(alone.status == 0 && whole.out.starts_with(alone.out),
                 "the output header depends on the header only", input);
