@@ -46,11 +46,20 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 // only as the field's first byte, where "" stands for a quote; a record ends
 // at a line end outside quotes or at the end of the text. A record that
 // reaches past 64 KiB ends at the next line end, quoted or not.
-std::vector<std::string_view> recordsOf(std::string_view text)
+//
+// Each record keeps the line end that closed it: a record cut at exactly
+// 64 KiB inside quotes is over-long only because a line end follows (the
+// quotes would take it in), and alone it must meet the same line end.
+struct Record {
+    std::string_view text;
+    std::string_view lineEnd; // empty at the end of the text
+};
+
+std::vector<Record> recordsOf(std::string_view text)
 {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
-    std::vector<std::string_view> records;
+    std::vector<Record> records;
     std::size_t at = 0;
     while (true) {
         while (at < text.size() && isLineEnd(text[at]))
@@ -78,7 +87,8 @@ std::vector<std::string_view> recordsOf(std::string_view text)
             }
             fieldStart = !quoted && c == ',';
         }
-        records.push_back(text.substr(start, at - start));
+        records.push_back(
+            {text.substr(start, at - start), text.substr(at, at < text.size() ? 1 : 0)});
         if (at < text.size())
             ++at; // the line end
     }
@@ -131,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto safety = (first & 8) != 0 ? Cli::CellSafety::Spreadsheet : Cli::CellSafety::Verbatim;
 
     const BatchRun whole = batchOf(input, piece, safety);
-    const std::vector<std::string_view> records = recordsOf(input);
+    const std::vector<Record> records = recordsOf(input);
     if (records.empty()) {
         Fuzz::check(whole.status == 0 && whole.out.empty() && whole.err.empty(),
                     "an empty table has no output", input);
@@ -148,14 +158,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The output header, then each row as the row alone gives it. The reader
     // skips one byte order mark: the one written here, so that a header that
     // itself starts with a mark (the text had two) reaches it unchanged.
-    const std::string header = "\xEF\xBB\xBF" + std::string(records[0]) + "\n";
+    const std::string header = "\xEF\xBB\xBF" + std::string(records[0].text) + "\n";
     const BatchRun alone = batchOf(header, SIZE_MAX, safety);
     Fuzz::check(alone.status == 0 && whole.out.starts_with(alone.out),
                 "the output header depends on the header only", input);
     std::string expected = alone.out;
     int status = 0;
     for (std::size_t i = 1; i < records.size() && i <= kComparedRows; ++i) {
-        const BatchRun row = batchOf(header + std::string(records[i]), SIZE_MAX, safety);
+        const BatchRun row =
+            batchOf(header + std::string(records[i].text) + std::string(records[i].lineEnd),
+                    SIZE_MAX, safety);
         Fuzz::check(row.out.starts_with(alone.out) && row.out.size() > alone.out.size(),
                     "a row alone gets one output row", input);
         expected.append(row.out, alone.out.size());
