@@ -11,6 +11,7 @@
 // the pieces and whether cells are written safe for spreadsheets.
 #include "cli/batch.h"
 #include "fuzzinput.h"
+#include "piecesource.h"
 
 #include <array>
 #include <cstring>
@@ -20,24 +21,6 @@
 using namespace Corvane;
 
 namespace {
-
-class PieceSource : public Cli::ByteSource {
-public:
-    PieceSource(std::string_view text, std::size_t piece) : m_text(text), m_piece(piece) {}
-    Cli::IoResult read(char *buffer, std::size_t size) override
-    {
-        const std::size_t count = std::min({size, m_piece, m_text.size() - m_position});
-        std::memcpy(buffer, m_text.data() + m_position, count);
-        m_position += count;
-        return {count, 0};
-    }
-    std::string_view name() const override { return "table.csv"; }
-
-private:
-    std::string_view m_text;
-    std::size_t m_piece;
-    std::size_t m_position = 0;
-};
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
@@ -106,7 +89,7 @@ BatchRun batchOf(std::string_view text, std::size_t piece, Cli::CellSafety safet
     Cli::StringSink out;
     Cli::StringSink err;
     {
-        PieceSource source(text, piece);
+        Fuzz::PieceSource source(text, piece, "table.csv");
         Cli::Output outBuffer(out);
         Cli::Output errBuffer(err);
         Cli::InputBuffer in(source, &outBuffer);

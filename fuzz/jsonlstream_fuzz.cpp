@@ -14,6 +14,7 @@
 #include "cli/jsonwriter.h"
 #include "cli/outcome.h"
 #include "fuzzinput.h"
+#include "piecesource.h"
 
 #include <nlohmann/json.hpp>
 
@@ -25,25 +26,6 @@
 using namespace Corvane;
 
 namespace {
-
-// Hands out the text in pieces of at most `piece` bytes, as a pipe does.
-class PieceSource : public Cli::ByteSource {
-public:
-    PieceSource(std::string_view text, std::size_t piece) : m_text(text), m_piece(piece) {}
-    Cli::IoResult read(char *buffer, std::size_t size) override
-    {
-        const std::size_t count = std::min({size, m_piece, m_text.size() - m_position});
-        std::memcpy(buffer, m_text.data() + m_position, count);
-        m_position += count;
-        return {count, 0};
-    }
-    std::string_view name() const override { return "standard input"; }
-
-private:
-    std::string_view m_text;
-    std::size_t m_piece;
-    std::size_t m_position = 0;
-};
 
 // The lines of a text as LF splits them, a CR before the LF dropped; a text
 // that ends with LF has no empty line after it.
@@ -106,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Cli::StringSink sink;
     int status = 0;
     {
-        PieceSource source(input, piece);
+        Fuzz::PieceSource source(input, piece, "standard input");
         Cli::Output out(sink);
         Cli::InputBuffer in(source, &out);
         status = Cli::runJsonLines(in, out);
