@@ -10,6 +10,9 @@
 #   scripts/fuzz.sh              every target, 10,000,000 executions each
 #   FUZZ_RUNS=50000 scripts/fuzz.sh parsedatafile   one target, fewer runs
 #   FUZZ_JOBS=1 scripts/fuzz.sh  one target at a time
+#   FUZZ_WORKERS=2 scripts/fuzz.sh jsonlstream   one target's executions
+#                                split between two processes with their own
+#                                seeds that share the scratch corpus
 #   FUZZ_MERGE=1 scripts/fuzz.sh after a clean run, replace each target's
 #                                corpus in fuzz/corpus/ with the minimised
 #                                merge of its seeds and the inputs found
@@ -20,6 +23,7 @@ cd "$root"
 build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
 runs="${FUZZ_RUNS:-10000000}"
 jobs="${FUZZ_JOBS:-2}"
+workers="${FUZZ_WORKERS:-1}"
 buildJobs="${FUZZ_BUILD_JOBS:-2}"
 merge="${FUZZ_MERGE:-0}"
 
@@ -67,7 +71,7 @@ runTarget()
     local target=$1 work="$build/fuzz-run/$1"
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/artifacts"
-    local options=(-runs="$runs" -seed=1 -max_len="$(maxLength "$target")" -timeout=10
+    local options=(-max_len="$(maxLength "$target")" -timeout=10
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/")
     local dictionary="fuzz/${target}.dict"
     case "$target" in
@@ -77,28 +81,38 @@ runTarget()
     if [ -f "$dictionary" ]; then
         options+=(-dict="$dictionary")
     fi
-    local started=$EPOCHREALTIME status=0
-    "$build/fuzz/${target}_fuzz" "${options[@]}" "$work/corpus" "fuzz/corpus/$target" \
-        >"$work/log.txt" 2>&1 || status=$?
+    # Each worker has its own seed and log; they share the scratch corpus,
+    # which libFuzzer reloads as it runs, so one worker's finds feed the other.
+    local started=$EPOCHREALTIME status=0 worker pids=()
+    for ((worker = 1; worker <= workers; worker++)); do
+        "$build/fuzz/${target}_fuzz" "${options[@]}" -seed="$worker" \
+            -runs="$(((runs + workers - worker) / workers))" "$work/corpus" "fuzz/corpus/$target" \
+            >"$work/log-$worker.txt" 2>&1 &
+        pids+=($!)
+    done
+    for worker in "${pids[@]}"; do
+        wait "$worker" || status=$?
+    done
     local elapsed executed coverage findings
     elapsed=$(awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
-    executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log.txt")
-    coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$work/log.txt" | tail -n 1 || true)
+    executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work"/log-*.txt |
+        awk '{ sum += $1 } END { if (NR) print sum }')
+    coverage=$(grep -ho 'cov: [0-9]* ft: [0-9]*' "$work"/log-*.txt | sort -t ' ' -k 2n | tail -n 1 || true)
     findings=$(find "$work/artifacts" -type f | wc -l)
     if [ "$status" -ne 0 ] && [ "$findings" -eq 0 ]; then
-        findings=1 # stopped without leaving an input: see the log
+        findings=1 # stopped without leaving an input: see the logs
     fi
     printf '%-16s %9s executions  %7s s  %-20s %d findings\n' \
         "$target" "${executed:-?}" "$elapsed" "$coverage" "$findings" >"$work/summary.txt"
     cat "$work/summary.txt"
     if [ "$findings" -ne 0 ]; then
-        tail -n 40 "$work/log.txt" | cut -c 1-600
+        tail -n 40 "$work"/log-*.txt | cut -c 1-600
         echo "FAIL: $target found a fault; the input is in $work/artifacts/" >&2
     fi
 }
 
 started=$EPOCHREALTIME
-echo "== ${#targets[@]} targets, $runs executions each, $jobs at a time"
+echo "== ${#targets[@]} targets, $runs executions each, $jobs at a time, $workers worker(s) each"
 for target in "${targets[@]}"; do
     while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
         wait -n || true
