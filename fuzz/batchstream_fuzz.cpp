@@ -13,8 +13,8 @@
 #include "fuzzinput.h"
 #include "piecesource.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 #include <vector>
 

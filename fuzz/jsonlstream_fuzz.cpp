@@ -18,8 +18,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 #include <vector>
 
