@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "about/about.h"
 
-#include "app/rules/captions.h"
 #include "app/widgets/qtconversions.h"
+#include "subs/captions.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,12 +3,12 @@
 #include "app/mapping.h"
 
 #include "about/about.h"
-#include "app/rules/layouts.h"
-#include "app/rules/mappingevents.h"
 #include "app/widgets/accessibility.h"
 #include "app/widgets/errorbox.h"
 #include "app/widgets/qtconversions.h"
 #include "app/widgets/radiokeyboard.h"
+#include "subs/layouts.h"
+#include "subs/mappingevents.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,7 +49,7 @@ Mapping::Mapping(QWidget *parent)
         setTabOrder(control(order[i - 1]), control(order[i]));
 
     connectHandlers();
-    MappingForm::Form_Load(*this);
+    Subs::Form_Load(*this);
 }
 
 Mapping::~Mapping() = default;
@@ -164,22 +164,22 @@ void Mapping::connectHandlers()
             &Mapping::Exit_Click);
     connect(m_controls.widget<QAbstractButton>(Control::Aboutcmd), &QAbstractButton::clicked, this,
             &Mapping::Aboutcmd_Click);
-    onClick(Control::TransSlaveCmd, &MappingForm::TransSlaveCmd_Click);
-    onClick(Control::TransMasterCmd, &MappingForm::TransMasterCmd_Click);
+    onClick(Control::TransSlaveCmd, &Subs::TransSlaveCmd_Click);
+    onClick(Control::TransMasterCmd, &Subs::TransMasterCmd_Click);
     // A radio button emits clicked for the user's mouse click, Space and arrow
     // keys, never when the program selects it.
-    onClick(Control::MasterOpt, &MappingForm::MasterOpt_Click);
-    onClick(Control::SlaveOpt, &MappingForm::SlaveOpt_Click);
-    onClick(Control::PLC3Opt, &MappingForm::PLC3Opt_Click);
-    onClick(Control::PLC5Opt, &MappingForm::PLC5Opt_Click);
-    onClick(Control::XYYOpt, &MappingForm::XYYOpt_Click);
-    onClick(Control::XYZOpt, &MappingForm::XYZOpt_Click);
-    onClick(Control::YXZOpt, &MappingForm::YXZOpt_Click);
+    onClick(Control::MasterOpt, &Subs::MasterOpt_Click);
+    onClick(Control::SlaveOpt, &Subs::SlaveOpt_Click);
+    onClick(Control::PLC3Opt, &Subs::PLC3Opt_Click);
+    onClick(Control::PLC5Opt, &Subs::PLC5Opt_Click);
+    onClick(Control::XYYOpt, &Subs::XYYOpt_Click);
+    onClick(Control::XYZOpt, &Subs::XYZOpt_Click);
+    onClick(Control::YXZOpt, &Subs::YXZOpt_Click);
     // activated is the user's pick alone; text changes made in code emit it never.
     connect(m_controls.widget<QComboBox>(Control::MesTypeLst), &QComboBox::activated, this,
-            [this] { MappingForm::MesTypeLst_Click(*this); });
+            [this] { Subs::MesTypeLst_Click(*this); });
     connect(m_controls.widget<QComboBox>(Control::ModCmdLst), &QComboBox::activated, this,
-            [this] { MappingForm::ModCmdLst_Click(*this); });
+            [this] { Subs::ModCmdLst_Click(*this); });
 }
 
 void Mapping::Exit_Click() { close(); }

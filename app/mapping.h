@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/rules/form.h"
 #include "app/widgets/controlwidgets.h"
+#include "subs/form.h"
 
 #include <QPointer>
 #include <QWidget>

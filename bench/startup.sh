@@ -22,7 +22,7 @@ repeat="${REPEAT:-21}"
 settle="${SETTLE_SECONDS:-0.5}"
 jobs="${STARTUP_BUILD_JOBS:-2}"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_BUILD_GUI=ON \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" -DCORVANE_BUILD_GUI=ON \
     -DCORVANE_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target corvane corvane_minimal_window
 

@@ -28,14 +28,14 @@ cli=""
 if [ "$run_tests" -eq 1 ]; then
     cli="${CORVANE_CLI:-}"
     if [ -z "$cli" ]; then
-        cmake -S . -B build-web-cli -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        cmake -S . -B build-web-cli -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
             -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
         cmake --build build-web-cli -j "$jobs" --target corvane-cli
         cli="$root/build-web-cli/cli/corvane-cli"
     fi
 fi
 
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
     -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF \
     -DCORVANE_CLI="$cli"
 cmake --build build-web -j "$jobs" --target corvane_page

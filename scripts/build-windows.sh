@@ -37,7 +37,7 @@ if [ "$runTests" -eq 1 ]; then
     buildTests=ON
     targets+=(corvane_cli_tests)
 fi
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-w64-x86_64.cmake" \
     -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_BENCH=OFF -DCORVANE_FUZZ=OFF \
     -DCORVANE_BUILD_TESTS="$buildTests"
@@ -86,7 +86,7 @@ if [ "$runTests" -eq 1 ]; then
 
     # The Linux program that the .exe is held against, built from the same sources.
     reference="$build/linux-reference"
-    cmake -S . -B "$reference" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    cmake -S . -B "$reference" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
         -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
     cmake --build "$reference" -j "$jobs" --target corvane-cli
     scripts/compare-windows.sh "$reference/cli/corvane-cli" "$build"

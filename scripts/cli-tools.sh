@@ -8,7 +8,7 @@
 #
 #   source "$root/scripts/cli-tools.sh" "$build"
 if [ ! -f "$1/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    cmake -S "$root" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
         -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF >/dev/null
 fi
 cmake --build "$1" -j 2 --target corvane-cli corvane_make_table >/dev/null

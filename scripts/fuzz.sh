@@ -27,7 +27,7 @@ workers="${FUZZ_WORKERS:-1}"
 buildJobs="${FUZZ_BUILD_JOBS:-2}"
 merge="${FUZZ_MERGE:-0}"
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
     -DCORVANE_FUZZ=ON -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF \
     -DCORVANE_BUILD_BENCH=OFF >/dev/null
 

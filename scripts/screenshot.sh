@@ -19,7 +19,7 @@ for tool in xvfb-run xdotool import; do
 done
 
 if [ ! -x "$build/app/corvane" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}"
 fi
 cmake --build "$build" -j 2 --target corvane
 

@@ -14,18 +14,21 @@ scripts/install-deps.sh
 
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# The project checks itself with warnings as errors, in every build below
+# (a user's own build has them off).
+export CORVANE_WARNINGS_AS_ERRORS=ON
 
 # Every file says its licence and copyright (REUSE).
 reuse lint
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 # The .deb of that build: its copyright file, and lintian without error or warning.
 scripts/package.sh build
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_WARNINGS_AS_ERRORS=ON \
     -DCORVANE_SANITIZE=ON -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_BENCH=OFF
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -19,7 +19,7 @@ build="${VALGRIND_BUILD_DIR:-$root/build-valgrind}"
 rows="${ROWS:-200}"
 jobs="${VALGRIND_BUILD_JOBS:-2}"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_BUILD_GUI=OFF \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" -DCORVANE_BUILD_GUI=OFF \
     -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$jobs" --target corvane-cli
 cli="$build/cli/corvane-cli"

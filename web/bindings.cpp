@@ -5,12 +5,12 @@
 // draws both windows from, the captions, the window's handlers run against
 // the page's form, and the texts of the error box and of the Modbus tables.
 // The translations for scripts are plain exports (exports.h).
-#include "app/rules/captions.h"
-#include "app/rules/controltable.h"
-#include "app/rules/mappingevents.h"
 #include "core/modiconclass.h"
 #include "errors/errormessages.h"
 #include "master/commands.h"
+#include "subs/captions.h"
+#include "subs/controltable.h"
+#include "subs/mappingevents.h"
 #include "web/exports.h"
 #include "web/pageevents.h"
 #include "web/webform.h"
@@ -196,7 +196,7 @@ val aboutWindow()
 void formLoad(val page)
 {
     WebForm form(std::move(page));
-    MappingForm::Form_Load(form);
+    Subs::Form_Load(form);
 }
 
 // A click or pick of the user on a control of the main window; false when

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "web/pageevents.h"
 
-#include "app/rules/controltable.h"
-#include "app/rules/mappingevents.h"
 #include "master/details.h"
 #include "slave/slavetranslation.h"
+#include "subs/controltable.h"
+#include "subs/mappingevents.h"
 
 #include <array>
 #include <string>
@@ -24,7 +24,7 @@ std::string detailsOf(const std::optional<Modbus::ModiconRange> &range)
 // A translation's answer is gone after a refusal, and so are its details.
 void TransMasterCmd(WebForm &form)
 {
-    MappingForm::TransMasterCmd_Click(form);
+    Subs::TransMasterCmd_Click(form);
     std::string line;
     if (!form.text(Control::DTATxt).empty())
         line = detailsOf(
@@ -34,7 +34,7 @@ void TransMasterCmd(WebForm &form)
 
 void TransSlaveCmd(WebForm &form)
 {
-    MappingForm::TransSlaveCmd_Click(form);
+    Subs::TransSlaveCmd_Click(form);
     const std::string dataFile = form.text(Control::DataFileTxt);
     const std::string start = form.text(Control::StartRegTxt);
     const std::string count = form.text(Control::NumRegTxt);
@@ -50,15 +50,15 @@ struct Event {
 };
 
 constexpr std::array kEvents{
-    Event{Control::MasterOpt, run<MappingForm::MasterOpt_Click>},
-    Event{Control::SlaveOpt, run<MappingForm::SlaveOpt_Click>},
-    Event{Control::PLC3Opt, run<MappingForm::PLC3Opt_Click>},
-    Event{Control::PLC5Opt, run<MappingForm::PLC5Opt_Click>},
-    Event{Control::XYYOpt, run<MappingForm::XYYOpt_Click>},
-    Event{Control::XYZOpt, run<MappingForm::XYZOpt_Click>},
-    Event{Control::YXZOpt, run<MappingForm::YXZOpt_Click>},
-    Event{Control::MesTypeLst, run<MappingForm::MesTypeLst_Click>},
-    Event{Control::ModCmdLst, run<MappingForm::ModCmdLst_Click>},
+    Event{Control::MasterOpt, run<Subs::MasterOpt_Click>},
+    Event{Control::SlaveOpt, run<Subs::SlaveOpt_Click>},
+    Event{Control::PLC3Opt, run<Subs::PLC3Opt_Click>},
+    Event{Control::PLC5Opt, run<Subs::PLC5Opt_Click>},
+    Event{Control::XYYOpt, run<Subs::XYYOpt_Click>},
+    Event{Control::XYZOpt, run<Subs::XYZOpt_Click>},
+    Event{Control::YXZOpt, run<Subs::YXZOpt_Click>},
+    Event{Control::MesTypeLst, run<Subs::MesTypeLst_Click>},
+    Event{Control::ModCmdLst, run<Subs::ModCmdLst_Click>},
     Event{Control::TransMasterCmd, TransMasterCmd},
     Event{Control::TransSlaveCmd, TransSlaveCmd},
 };

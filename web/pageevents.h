@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/rules/control.h"
+#include "subs/control.h"
 #include "web/webform.h"
 
 #include <optional>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "web/webform.h"
 
-#include "app/rules/controltable.h"
-#include "app/rules/layouts.h"
 #include "errors/errormessages.h"
+#include "subs/controltable.h"
+#include "subs/layouts.h"
 
 #include <string>
 

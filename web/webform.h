@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/rules/form.h"
+#include "subs/form.h"
 
 #include <emscripten/val.h>
 

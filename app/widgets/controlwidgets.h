@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/rules/controltable.h"
+#include "subs/controltable.h"
 
 #include <QHash>
 

@@ -1,8 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Corvane developers
 # SPDX-License-Identifier: MIT
 # Checks that every layer includes only what lies below it, so the folders
-# keep the architecture that the libraries link: core <- errors <- slave,
-# master <- rules (app/rules) <- faces. Qt stays in the Qt faces.
+# keep the architecture that the libraries link:
+#
+#   core <- errors <- slave, master <- subs (the window rules) <- the Qt window, the page
+#                                   <- answers                <- corvane-cli, the page
+#
+# Qt stays in the Qt window (app/widgets, about, app).
 #
 #   cmake -DROOT=<tree> -P checklayers.cmake
 #
@@ -16,17 +20,18 @@ if(NOT ROOT)
 endif()
 
 # Each folder, most specific first, with the layers its files may include.
-set(layers app/rules app/widgets about app cli web master slave errors core)
+set(layers app/widgets about app cli web answers subs master slave errors core)
 set(allowed_core core)
 set(allowed_errors core errors)
 set(allowed_slave core errors slave)
 set(allowed_master core errors master)
-set(allowed_app/rules core errors slave master app/rules)
-set(allowed_app/widgets core errors slave master app/rules app/widgets Qt)
-set(allowed_about core errors slave master app/rules app/widgets about Qt)
-set(allowed_app core errors slave master app/rules app/widgets about app Qt)
-set(allowed_cli core errors slave master cli)
-set(allowed_web core errors slave master app/rules web)
+set(allowed_subs core errors slave master subs)
+set(allowed_answers core errors slave master answers)
+set(allowed_app/widgets core errors slave master subs app/widgets Qt)
+set(allowed_about core errors slave master subs app/widgets about Qt)
+set(allowed_app core errors slave master subs app/widgets about app Qt)
+set(allowed_cli core errors slave master answers cli)
+set(allowed_web core errors slave master subs answers web)
 
 # The layer a path (of a file, or of a quoted include) belongs to.
 function(layer_of path result)

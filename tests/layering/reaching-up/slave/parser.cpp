@@ -2,4 +2,4 @@
 // SPDX-License-Identifier: MIT
 // A lower layer that reaches up into the window rules: the check must refuse it.
 #include "slave/parser.h"
-#include "app/rules/prompts.h"
+#include "subs/prompts.h"
