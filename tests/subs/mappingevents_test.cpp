@@ -104,10 +104,16 @@ public:
 private:
     void log(Control control, std::string_view what, std::string_view value)
     {
-        std::string line = std::string(controlSpec(control).name) + " " + std::string(what);
-        if (!value.empty())
-            line += " " + std::string(value);
-        m_log.push_back(line);
+        // Appended piece by piece: GCC 12 at -O3 takes `" " + std::string(...)`
+        // for an overlapping copy (-Wrestrict) that cannot happen.
+        std::string line(controlSpec(control).name);
+        line += ' ';
+        line += what;
+        if (!value.empty()) {
+            line += ' ';
+            line += value;
+        }
+        m_log.push_back(std::move(line));
     }
 
     std::array<std::string, kControlCount> m_texts;
