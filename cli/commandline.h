@@ -2,22 +2,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/exitstatus.h"
-#include "cli/io.h"
+#include "answers/input.h"
+#include "answers/output.h"
 
 #include <string>
 #include <vector>
 
-// The command line of corvane-cli: subcommands slave, master, decode, batch
-// and check, and --jsonl. Exit statuses: see exitstatus.h.
+// The command line of corvane-cli: the subcommands of subcommands.h, and
+// --jsonl. Exit statuses: see exitstatus.h.
 namespace Corvane::Cli {
 
 // Where a run reads and writes: the process's standard streams, or texts in
 // memory for the tests.
 struct Streams {
-    ByteSource &in;
-    ByteSink &out;
-    ByteSink &err;
+    Answers::ByteSource &in;
+    Answers::ByteSink &out;
+    Answers::ByteSink &err;
 };
 
 // Runs one command line; `arguments` starts with the program name. Every
@@ -27,9 +27,10 @@ struct Streams {
 // "file 7 word 4 modicon 1-15" and its details, returns 0.
 int runCommandLine(const std::vector<std::string> &arguments, const Streams &streams);
 
-// The texts of slave, decode, batch and check may begin with "-" ("-5",
-// "-.5"): every argument after the subcommand that is not one of its options
-// is moved behind "--", so that the parser never takes a text for an option.
+// The texts of the subcommands that take positional texts may begin with
+// "-" ("-5", "-.5"): every argument after the subcommand that is not one of
+// its options is moved behind "--", so that the parser never takes a text
+// for an option.
 // {"p", "slave", "N7:0", "-.5", "--json", "1"} -> {"p", "slave", "--json", "--", "N7:0", "-.5",
 // "1"}
 std::vector<std::string> separatePositionals(const std::vector<std::string> &arguments);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 #include "cli/commandline.h"
+#include "cli/files.h"
 
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "errors/errormessages.h"
 
 #include <array>
+#include <string>
 
 namespace Corvane::Errors {
 namespace {
@@ -55,17 +56,26 @@ std::span<const std::string_view> errorLines(std::int16_t code)
     return kMessageTable[static_cast<std::size_t>(code)];
 }
 
-std::string errorText(std::int16_t code)
+std::string_view errorText(std::int16_t code)
 {
-    std::string text;
-    bool first = true;
-    for (std::string_view line : errorLines(code)) {
-        if (!first)
-            text += "\r\n";
-        text += line;
-        first = false;
-    }
-    return text;
+    // Joined once: a mapping table may refuse a million rows.
+    static const std::array<std::string, kLastErrorCode + 1> kTexts = [] {
+        std::array<std::string, kLastErrorCode + 1> texts;
+        for (std::int16_t each = kFirstErrorCode; each <= kLastErrorCode; ++each) {
+            std::string &text = texts[static_cast<std::size_t>(each)];
+            bool first = true;
+            for (std::string_view line : errorLines(each)) {
+                if (!first)
+                    text += "\r\n";
+                text += line;
+                first = false;
+            }
+        }
+        return texts;
+    }();
+    if (code < kFirstErrorCode || code > kLastErrorCode)
+        return {};
+    return kTexts[static_cast<std::size_t>(code)];
 }
 
 } // namespace Corvane::Errors

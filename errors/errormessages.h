@@ -25,7 +25,7 @@ std::span<const std::string_view> errorLines(std::int16_t code);
 // The text of the error box for `code`: its lines joined by CR LF, with no
 // line break before the first line or after the last.
 // errorText(11) -> "Invalid Modbus Register/Coil\r\nA Modbus Register/Coil is out of Range";
-// errorText(14) -> "".
-std::string errorText(std::int16_t code);
+// errorText(14) -> "". The text lives as long as the program.
+std::string_view errorText(std::int16_t code);
 
 } // namespace Corvane::Errors

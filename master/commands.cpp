@@ -76,6 +76,18 @@ TableCommands commandsFor(Modbus::ModiconClass table, CommandDirection direction
     return found;
 }
 
+std::string functionNumbers(Modbus::ModiconClass table, CommandDirection direction,
+                            std::string_view separator)
+{
+    std::string text;
+    for (const ModbusCommand *command : commandsFor(table, direction)) {
+        if (!text.empty())
+            text += separator;
+        text += command->number;
+    }
+    return text;
+}
+
 std::span<const std::string_view> commandTexts(MessageType type)
 {
     return listOf(type, kReadCommands, kWriteCommands);

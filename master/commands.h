@@ -89,6 +89,11 @@ struct TableCommands {
 };
 TableCommands commandsFor(Modbus::ModiconClass table, CommandDirection direction);
 
+// The function numbers that read, or write, a table, joined by `separator`.
+// (Coils, Write, ", ") -> "05, 15"; (InputRegisters, Write, ",") -> "".
+std::string functionNumbers(Modbus::ModiconClass table, CommandDirection direction,
+                            std::string_view separator);
+
 // The texts of the four commands a message type lists, in function code order;
 // empty for Other. commandTexts(Write)[1] -> " 06 - Pre-set Single Register  (4X)"
 std::span<const std::string_view> commandTexts(MessageType type);

@@ -3,6 +3,8 @@
 #include "master/mastertranslation.h"
 
 #include "core/numberreading.h"
+#include "core/protocoladdress.h"
+#include "master/commands.h"
 #include "master/messagetype.h"
 
 namespace Corvane::Master {
@@ -71,6 +73,17 @@ MasterAnswer TranslateMaster(const MasterWindowState &state)
                          .compose(request.command, request.subfunction, request.slaveAddress,
                                   request.registerNumber);
     return answer;
+}
+
+std::optional<Modbus::ModiconRange> requestRange(std::string_view command,
+                                                 std::string_view registerText)
+{
+    const ModbusCommand *known = commandWithText(command);
+    const auto registerNumber = NumberReading::wholeText16(registerText);
+    if (!known || !known->table || !registerNumber)
+        return std::nullopt;
+    return Modbus::ModiconRange{
+        *known->table, Modbus::modiconNumber(*known->table, *registerNumber), std::nullopt};
 }
 
 } // namespace Corvane::Master

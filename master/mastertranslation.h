@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/modiconclass.h"
 #include "errors/errorcode.h"
 #include "master/addressingscheme.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,21 +16,23 @@
 namespace Corvane::Master {
 
 // What the master translation reads from the window: the selections and the
-// texts of the boxes and fields, exactly as shown or typed.
+// texts of the boxes and fields, exactly as shown or typed. It owns its
+// texts, so a request built elsewhere (a command line, a table row, the
+// page's script) is the same record the window fills.
 struct MasterWindowState {
     bool masterMode = true;                    // MasterOpt selected
     PlcType plc = PlcType::Plc5;               // PLC5Opt / PLC3Opt
     AddressFormat format = AddressFormat::XYY; // XYYOpt / XYZOpt / YXZOpt
-    std::string_view messageType;              // MesTypeLst text, " Read"
-    std::string_view command;                  // ModCmdLst text
-    std::string_view subfunction;              // DiagSubLst text
-    std::string_view registerText;             // RegTxt
-    std::string_view slaveAddressText;         // SlaveAddrTxt
+    std::string messageType;                   // MesTypeLst text, " Read"
+    std::string command;                       // ModCmdLst text
+    std::string subfunction;                   // DiagSubLst text
+    std::string registerText;                  // RegTxt
+    std::string slaveAddressText;              // SlaveAddrTxt
 
     AddressingScheme scheme() const { return {plc, format}; }
 };
 
-// The request read from the window; the texts view the window's own, and a
+// The request read from the window; the texts view the state's own, and a
 // number that does not convert stays -1.
 struct MasterRequest {
     std::string_view command;
@@ -61,5 +65,12 @@ struct MasterAnswer {
 // PLC-5, NXYZ:Z, " 03 - Read Holding Registers  (4X)", register "1234",
 // slave "5" -> "N451:234".
 MasterAnswer TranslateMaster(const MasterWindowState &state);
+
+// Where a request starts: the table of its command, at the register as the
+// master translation reads it; none for diagnostics, for a text that is no
+// command and for a register that does not read.
+// (" 03 - Read Holding Registers  (4X)", "1234") -> {HoldingRegisters, 41234}
+std::optional<Modbus::ModiconRange> requestRange(std::string_view command,
+                                                 std::string_view registerText);
 
 } // namespace Corvane::Master

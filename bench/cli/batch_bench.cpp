@@ -3,9 +3,9 @@
 // Batch throughput of corvane-cli on generated mapping tables, and the peak
 // memory it takes: the table is streamed, so a million rows need no more
 // memory than a hundred thousand.
-#include "cli/batch.h"
-#include "cli/check.h"
-#include "cli/io.h"
+#include "answers/batch.h"
+#include "answers/check.h"
+#include "cli/files.h"
 #include "tables.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +19,9 @@
 
 namespace {
 
-using namespace Corvane::Cli;
+using namespace Corvane::Answers;
+using Corvane::Cli::OpenedFile;
+using Corvane::Cli::openFile;
 
 // Discards what it is given, as /dev/null does, without the system calls.
 class NullSink : public ByteSink {
@@ -56,7 +58,7 @@ double peakResidentMiB()
 }
 
 void measure(benchmark::State &state, Table kind,
-             const std::function<int(InputBuffer &, Output &, Output &)> &run)
+             const std::function<RunResult(InputBuffer &, Output &)> &run)
 {
     const long rows = state.range(0);
     const std::string &path = table(kind, rows);
@@ -64,8 +66,8 @@ void measure(benchmark::State &state, Table kind,
     for (auto _ : state) {
         OpenedFile file = openFile(path);
         InputBuffer in(*file.source);
-        Output out(sink), err(sink);
-        benchmark::DoNotOptimize(run(in, out, err));
+        Output out(sink);
+        benchmark::DoNotOptimize(run(in, out).clean);
         out.flush();
     }
     state.SetItemsProcessed(state.iterations() * rows);
@@ -76,8 +78,8 @@ void measure(benchmark::State &state, Table kind,
 
 void batchTable(benchmark::State &state, Table kind, BatchOutput output)
 {
-    measure(state, kind, [output](InputBuffer &in, Output &out, Output &err) {
-        return runBatch(in, out, err, BatchOptions{output, CellSafety::Verbatim});
+    measure(state, kind, [output](InputBuffer &in, Output &out) {
+        return runBatch(in, out, BatchOptions{output, CellSafety::Verbatim});
     });
 }
 
@@ -99,9 +101,8 @@ void BM_BatchSlaveJsonLines(benchmark::State &state)
 }
 void BM_CheckSlave(benchmark::State &state)
 {
-    measure(state, Table::Slave, [](InputBuffer &in, Output &out, Output &err) {
-        return runCheck(in, out, err, false);
-    });
+    measure(state, Table::Slave,
+            [](InputBuffer &in, Output &out) { return runCheck(in, out, false); });
 }
 
 // Smaller tables first: the peak only grows if a larger table needs more.

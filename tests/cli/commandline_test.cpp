@@ -15,7 +15,7 @@
 namespace {
 
 using Corvane::Cli::separatePositionals;
-using Corvane::Cli::Testing::runCli;
+using Corvane::Testing::runCli;
 using testing::HasSubstr;
 using testing::StartsWith;
 

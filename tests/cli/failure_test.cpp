@@ -4,7 +4,7 @@
 // What corvane-cli does when its input or output fails it, or when the input
 // is not what a table or a request stream should be: the exit status, the one
 // message, and every row that must still come out.
-#include "cli/io.h"
+#include "cli/files.h"
 #include "clitesting.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +25,11 @@
 namespace {
 
 using namespace Corvane::Cli;
-using Corvane::Cli::Testing::FailingSink;
-using Corvane::Cli::Testing::FailingSource;
+using Corvane::Answers::kLongestRecord;
+using Corvane::Testing::FailingSink;
+using Corvane::Testing::FailingSource;
+using Corvane::Testing::StringSink;
+using Corvane::Testing::StringSource;
 
 constexpr std::size_t kLimit = kLongestRecord;
 

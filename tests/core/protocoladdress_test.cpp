@@ -116,6 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "309999"},
         ProtocolRow{"FirstHolding", ModiconClass::HoldingRegisters, 40001, 0, "0x0000", "400001"},
         ProtocolRow{"TenthHolding", ModiconClass::HoldingRegisters, 40010, 9, "0x0009", "400010"},
+        ProtocolRow{"BeyondFiveDigits", ModiconClass::HoldingRegisters, 50000, 9999, "0x270F",
+                    "410000"},
         ProtocolRow{"LastHolding", ModiconClass::HoldingRegisters, 49999, 9998, "0x270E",
                     "409999"}),
     [](const auto &info) { return std::string(info.param.name); });

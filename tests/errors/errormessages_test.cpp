@@ -43,7 +43,7 @@ TEST_P(MessageTable, LinesAndJoinedText)
 
 TEST_P(MessageTable, TextNeitherStartsNorEndsWithALineBreak)
 {
-    const std::string text = errorText(GetParam().code);
+    const std::string text(errorText(GetParam().code));
     if (text.empty())
         return;
     EXPECT_NE(text.front(), '\r');

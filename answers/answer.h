@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "answers/details.h"
+#include "answers/request.h"
+#include "core/modiconclass.h"
+#include "errors/errorcode.h"
+#include "master/mastertranslation.h"
+#include "slave/slavetranslation.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What one request came to, with its details: the one answer that every face
+// draws and every writer (text, JSON, CSV cells) writes.
+namespace Corvane::Answers {
+
+enum class Status {
+    Translated, // the window would show an answer
+    Refused,    // the window would show the error box
+    Invalid,    // the request itself cannot be read
+};
+
+struct Answer {
+    Status status = Status::Invalid;
+    // Slave answers.
+    bool slave = false;
+    std::int32_t file = 0;
+    std::int32_t word = 0;
+    // Master answers.
+    std::string address;
+    // The Modicon numbers of the answer: the slave range, or where the
+    // master request starts in the table of its command (none for
+    // diagnostics), and their details.
+    std::optional<Modbus::ModiconRange> range;
+    std::optional<Details> details;
+    // Refusals: the error box's code. Invalid requests: what is wrong.
+    Errors::ErrorCode code = Errors::ErrorCode{};
+    std::string error;
+};
+
+// {"N7:4/5", "6", "10"} -> Translated, file 7, word 4, Modicon 1 to 15 in coils.
+Answer translateSlave(const Slave::SlaveFieldTexts &texts);
+// PLC-5, NXYZ:Z, " 03 - ...", "1234", "5" -> Translated, "N451:234", 41234 in
+// holding registers.
+Answer translateMaster(const Master::MasterWindowState &state);
+// Resolves a master request as the command line reads it first; a bad
+// selection makes it Invalid.
+Answer translate(const Request &request);
+Answer invalid(std::string error);
+
+} // namespace Corvane::Answers

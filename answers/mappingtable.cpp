@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+#include "answers/mappingtable.h"
+
+namespace Corvane::Answers {
+
+std::string columnName(std::string_view header)
+{
+    const std::size_t first = header.find_first_not_of(" \t");
+    const std::size_t last = header.find_last_not_of(" \t");
+    std::string name;
+    if (first != std::string_view::npos)
+        name = header.substr(first, last - first + 1);
+    for (char &c : name) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return name;
+}
+
+MappingTable::MappingTable(InputBuffer &input) : m_reader(input) {}
+
+std::optional<std::string> MappingTable::readHeader()
+{
+    if (!m_reader.next())
+        return std::nullopt;
+    if (m_reader.overlong())
+        return overlongMessage("the header row");
+    if (!m_reader.problem().empty())
+        return "the header row breaks the CSV format: " + std::string(m_reader.problem());
+    for (const std::string_view field : m_reader.fields())
+        m_header.emplace_back(field);
+    for (std::size_t i = 0; i < m_header.size(); ++i) {
+        std::string name = columnName(m_header[i]);
+        if (!isRequestField(name))
+            continue;
+        bool seen = false;
+        for (const auto &column : m_columns)
+            seen = seen || column.first == name;
+        if (seen)
+            continue; // the first column of a name counts
+        for (auto [field, index] : {std::pair{"mode", &m_mode}, std::pair{"address", &m_address},
+                                    std::pair{"start", &m_start}, std::pair{"count", &m_count}}) {
+            if (name == field)
+                *index = i;
+        }
+        m_columns.emplace_back(std::move(name), i);
+    }
+    if (m_columns.empty())
+        return "the header row names no column of a request: mode, address, start, count, plc, "
+               "format, message_type, command, subfunction, register or slave";
+    return std::nullopt;
+}
+
+bool MappingTable::nextRow()
+{
+    if (!m_reader.next())
+        return false;
+    ++m_rowNumber;
+    return true;
+}
+
+Answer MappingTable::translateRow()
+{
+    if (m_reader.overlong())
+        return invalid(overlongMessage("the row"));
+    if (!m_reader.problem().empty())
+        return invalid("the row breaks the CSV format: " + std::string(m_reader.problem()));
+    const auto row = m_reader.fields();
+    if (row.size() != m_header.size())
+        return invalid("the row has " + std::to_string(row.size()) + " fields, the header " +
+                       std::to_string(m_header.size()));
+    if (!m_mode)
+        return invalid("the header names no mode column");
+    // A slave row's three cells are the window's fields as they stand, so it
+    // needs no request built; an empty cell is the empty text either way.
+    if (row[*m_mode] == "slave") {
+        const auto cell = [&row](const std::optional<std::size_t> &column) {
+            return column ? row[*column] : std::string_view();
+        };
+        return translateSlave({cell(m_address), cell(m_start), cell(m_count)});
+    }
+    m_fields.clear();
+    for (const auto &[name, index] : m_columns) {
+        // An empty cell is a field not given: in a mixed table the other
+        // mode's cells are empty, and master selections then take the
+        // window's start-up values.
+        if (!row[index].empty())
+            m_fields.push_back({name, row[index]});
+    }
+    const auto request = requestFromFields(m_fields, false);
+    if (const auto *error = std::get_if<RequestError>(&request))
+        return invalid(error->message);
+    return translate(std::get<Request>(request));
+}
+
+} // namespace Corvane::Answers
