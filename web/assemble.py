@@ -7,6 +7,11 @@ The WebAssembly module travels as base64 in a data block that the page decodes
 itself, so the page makes no request at all; the Content-Security-Policy
 allows exactly the inline script and style it carries (by their SHA-256
 hashes), images from data: URIs, and the compilation of WebAssembly.
+
+The inline script is Emscripten's runtime, which defines createCorvaneModule,
+followed by the page scripts joined in order inside one function with
+'use strict': they share their top-level names with one another, and none of
+them reaches the page's global scope (they publish window.corvane alone).
 """
 import argparse
 import base64
@@ -38,8 +43,10 @@ def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--template', type=Path, required=True)
     parser.add_argument('--style', type=Path, required=True)
+    parser.add_argument('--runtime', type=Path, required=True,
+                        help="Emscripten's runtime, first in the inline script")
     parser.add_argument('--script', type=Path, action='append', required=True,
-                        help='scripts joined in order into the one inline script')
+                        help='page scripts, joined in order in one function after the runtime')
     parser.add_argument('--wasm', type=Path, required=True)
     parser.add_argument('--logo', type=Path, required=True)
     parser.add_argument('--icon', type=Path, required=True)
@@ -47,7 +54,9 @@ def main() -> int:
     parser.add_argument('--output', type=Path, required=True)
     args = parser.parse_args()
 
-    script = '\n'.join(path.read_text(encoding='utf-8') for path in args.script)
+    runtime = args.runtime.read_text(encoding='utf-8')
+    page_scripts = '\n'.join(path.read_text(encoding='utf-8') for path in args.script)
+    script = runtime + '\n' + "(function () {\n'use strict';\n\n" + page_scripts + '\n})();\n'
     style = args.style.read_text(encoding='utf-8')
     check_inline('the script', script, '</script')
     check_inline('the style', style, '</style')

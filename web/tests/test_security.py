@@ -1,13 +1,14 @@
 # SPDX-FileCopyrightText: 2026 The Corvane developers
 # SPDX-License-Identifier: MIT
 """One self-contained file that works from file:// and from a static server,
-under a Content-Security-Policy that forbids every request."""
+under a Content-Security-Policy that forbids every request; its scripts leave
+no name in the page's global scope but window.corvane."""
 import json
 import os
 import re
 import unittest
 
-from browser import PAGE, StaticServer, start_chromium, stop_chromium, wait_until_ready
+from browser import PAGE, PageTest, StaticServer, start_chromium, stop_chromium, wait_until_ready
 
 MAX_BYTES = 300 * 1024
 
@@ -99,6 +100,19 @@ class LoadTest(unittest.TestCase):
         self.server.requests.clear()
         self.assertEqual(self.load_and_translate(url), [url])
         self.assertEqual(self.server.requests, ['/' + PAGE.name])
+
+
+class GlobalScopeTest(PageTest):
+    """The page scripts share one function scope: they leave no name in the
+    page's global scope but window.corvane."""
+
+    def test_page_scripts_leave_no_global_name(self):
+        # A top-level name of each page script, from dom.js to main.js.
+        for name in ('element', 'DropDown', 'errorBox', 'MainWindow', 'translations', 'ready'):
+            with self.subTest(name=name):
+                self.assertEqual(self.driver.execute_script(f'return typeof {name};'), 'undefined')
+        self.assertEqual(self.driver.execute_script('return typeof corvane.translateSlave;'),
+                         'function')
 
 
 if __name__ == '__main__':

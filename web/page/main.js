@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Corvane developers
+// SPDX-License-Identifier: MIT
+//
+// Start-up: creates the WebAssembly module from the page's data block, sets up
+// window.corvane (ready, translateSlave, translateMaster), starts the window,
+// or says why Corvane could not start. Uses element() and the fit element from
+// dom.js, fitToViewport() and start() from window.js, and translations() from
+// scriptapi.js. The last of the page scripts.
+
+function decodeBase64(text) {
+    const binary = atob(text.trim());
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i)
+        bytes[i] = binary.charCodeAt(i);
+    return bytes;
+}
+
+function fail(reason) {
+    const notice = element('p', 'notice', {role: 'alert'});
+    notice.textContent = 'Corvane could not start: ' + reason;
+    fit.after(notice);
+}
+
+window.addEventListener('resize', fitToViewport);
+
+// Scripts use the same translations as the window, once it has started.
+window.corvane = {ready: null, translateSlave: null, translateMaster: null};
+const ready = (typeof WebAssembly === 'object'
+    ? createCorvaneModule({wasmBinary: decodeBase64(document.getElementById('corvane-wasm').textContent)})
+    : Promise.reject(new Error('this browser has no WebAssembly')))
+    .then((core) => {
+        const translate = translations(core);
+        window.corvane.translateSlave = translate.slave;
+        window.corvane.translateMaster = translate.master;
+        start(core);
+        performance.mark('corvane-ready');
+        return true;
+    });
+ready.catch((error) => fail(error && error.message ? error.message : String(error)));
+window.corvane.ready = ready;
