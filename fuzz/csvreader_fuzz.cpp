@@ -8,8 +8,9 @@
 // Input: a text with runs (see expandRuns), read once as a CSV file; then
 // split at "|" into the fields of one record that goes through the writer
 // and back.
-#include "cli/csv.h"
+#include "answers/csv.h"
 #include "fuzzinput.h"
+#include "tests/support/bytestreams.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ using namespace Corvane;
 
 namespace {
 
-std::vector<std::string> fieldsOf(const Cli::CsvReader &reader)
+std::vector<std::string> fieldsOf(const Answers::CsvReader &reader)
 {
     return {reader.fields().begin(), reader.fields().end()};
 }
@@ -35,28 +36,28 @@ Records readBack(const Records &records, Records &expected, std::string_view inp
 {
     // One writer for every record: csvRecordText would set up a 64 KiB
     // buffer for each.
-    Cli::StringSink sink;
+    Answers::StringSink sink;
     {
-        Cli::Output out(sink);
+        Answers::Output out(sink);
         const std::string_view header[] = {"header"};
-        Cli::writeCsvRecord(out, header);
+        Answers::writeCsvRecord(out, header);
         out.flush();
         for (const auto &record : records) {
             const std::size_t before = sink.text.size();
             const std::vector<std::string_view> fields(record.begin(), record.end());
-            Cli::writeCsvRecord(out, fields);
+            Answers::writeCsvRecord(out, fields);
             out.flush();
             // Reading goes on after the next line end, which may stand inside
             // the over-long record's quotes: what follows it is not compared.
-            const bool fits = sink.text.size() - before - 2 <= Cli::kLongestRecord;
+            const bool fits = sink.text.size() - before - 2 <= Answers::kLongestRecord;
             expected.push_back(fits ? record : std::vector<std::string>{});
             if (!fits)
                 break;
         }
     }
-    Cli::StringSource source(std::move(sink.text));
-    Cli::InputBuffer in(source);
-    Cli::CsvReader reader(in);
+    Testing::StringSource source(std::move(sink.text));
+    Answers::InputBuffer in(source);
+    Answers::CsvReader reader(in);
     Fuzz::check(reader.next() && fieldsOf(reader) == std::vector<std::string>{"header"},
                 "the header record reads back", input);
     Records read;
@@ -82,9 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     Records wellFormed;
     {
-        Cli::StringSource source{std::string(input)};
-        Cli::InputBuffer in(source);
-        Cli::CsvReader reader(in);
+        Testing::StringSource source{std::string(input)};
+        Answers::InputBuffer in(source);
+        Answers::CsvReader reader(in);
         std::size_t records = 0;
         while (reader.next()) {
             const std::vector<std::string> fields = fieldsOf(reader);
@@ -94,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::size_t length = 0;
             for (const auto &field : fields)
                 length += field.size() + 1;
-            Fuzz::check(length <= Cli::kLongestRecord + 1,
+            Fuzz::check(length <= Answers::kLongestRecord + 1,
                         "a record with its separators stays within the limit", input);
             if (reader.problem().empty() && !reader.overlong() && !isEmptyLine(fields))
                 wellFormed.push_back(fields);

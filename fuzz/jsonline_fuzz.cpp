@@ -12,9 +12,9 @@
 // decimal text; broken on purpose (a field twice, one unknown, a value of
 // the wrong kind, a bad mode, text after it), it is refused with the message
 // for that fault, quoting at most 80 characters of the user's text.
-#include "cli/jsonlines.h"
-#include "cli/jsonobject.h"
-#include "cli/request.h"
+#include "answers/jsonlines.h"
+#include "answers/jsonobject.h"
+#include "answers/request.h"
 #include "core/numberreading.h"
 #include "fuzzinput.h"
 
@@ -289,7 +289,7 @@ void checkBuiltRequest(FuzzedDataProvider &fuzz, std::string_view input)
     } else if (fault == Fault::Unknown) {
         const Text name = randomText(fuzz, 120);
         const std::string nameText = utf8(name);
-        if (Cli::isRequestField(nameText) || nameText == "mode")
+        if (Answers::isRequestField(nameText) || nameText == "mode")
             return;
         members.push_back(member(name, jsonString(fuzz, randomText(fuzz, 10))));
         message = "unknown field " + expectedQuote(name);
@@ -320,8 +320,8 @@ void checkBuiltRequest(FuzzedDataProvider &fuzz, std::string_view input)
         line += kAfter[fuzz.ConsumeIntegralInRange<std::size_t>(0, kAfter.size() - 1)];
     }
 
-    const auto request = Cli::requestFromJsonLine(line);
-    const auto *error = std::get_if<Cli::RequestError>(&request);
+    const auto request = Answers::requestFromJsonLine(line);
+    const auto *error = std::get_if<Answers::RequestError>(&request);
     if (fault == Fault::TextAfter) {
         Fuzz::check(error && error->message.starts_with("not valid JSON: text after the value"),
                     "text after the object is refused", input);
@@ -337,13 +337,13 @@ void checkBuiltRequest(FuzzedDataProvider &fuzz, std::string_view input)
     // A slave field, a register or a slave address not given is the empty text.
     const auto orEmpty = [](std::optional<Expected> e) { return e ? *e : Expected{}; };
     if (slave) {
-        const auto &texts = std::get<Cli::SlaveTexts>(std::get<Cli::Request>(request));
+        const auto &texts = std::get<Answers::SlaveTexts>(std::get<Answers::Request>(request));
         Fuzz::check(readsAs(texts.address, orEmpty(at(0))) &&
                         readsAs(texts.start, orEmpty(at(1))) &&
                         readsAs(texts.count, orEmpty(at(2))),
                     "a slave request reads back to the texts and numbers written", input);
     } else {
-        const auto &texts = std::get<Cli::MasterTexts>(std::get<Cli::Request>(request));
+        const auto &texts = std::get<Answers::MasterTexts>(std::get<Answers::Request>(request));
         Fuzz::check(readsAs(texts.plc, at(0)) && readsAs(texts.format, at(1)) &&
                         readsAs(texts.messageType, at(2)) && readsAs(texts.command, at(3)) &&
                         readsAs(texts.subfunction, at(4)) &&
@@ -359,8 +359,8 @@ constexpr std::size_t kLongestMessage = 120 + 2 + 80 * 4 + 3;
 
 void checkRawLine(std::string_view line, std::string_view input)
 {
-    const Cli::JsonObjectText object = Cli::readJsonObject(line);
-    if (object.shape == Cli::JsonShape::Invalid) {
+    const Answers::JsonObjectText object = Answers::readJsonObject(line);
+    if (object.shape == Answers::JsonShape::Invalid) {
         Fuzz::check(object.members.empty() && !object.problem.empty(),
                     "an invalid text says why and keeps no members", input);
         const std::size_t column = object.problem.rfind(" at column ");
@@ -369,7 +369,7 @@ void checkRawLine(std::string_view line, std::string_view input)
                     "a problem names a column within the line", input);
     } else {
         const std::string padded = " \t" + std::string(line) + "\r ";
-        const Cli::JsonObjectText again = Cli::readJsonObject(padded);
+        const Answers::JsonObjectText again = Answers::readJsonObject(padded);
         Fuzz::check(again.shape == object.shape && again.members.size() == object.members.size(),
                     "blanks around a value change nothing", input);
         for (std::size_t i = 0; i < object.members.size(); ++i) {
@@ -378,25 +378,27 @@ void checkRawLine(std::string_view line, std::string_view input)
                             again.members[i].text == object.members[i].text,
                         "blanks around a value change nothing", input);
         }
-        const Cli::JsonObjectText after = Cli::readJsonObject(std::string(line) + " x");
-        Fuzz::check(after.shape == Cli::JsonShape::Invalid &&
+        const Answers::JsonObjectText after = Answers::readJsonObject(std::string(line) + " x");
+        Fuzz::check(after.shape == Answers::JsonShape::Invalid &&
                         after.problem.starts_with("text after the value"),
                     "anything after the value is refused", input);
-        for (const Cli::JsonMember &member : object.members) {
-            if (member.kind == Cli::JsonKind::Number)
-                Fuzz::check(Cli::jsonNumberText(member.text).size() <= member.text.size() + 26,
+        for (const Answers::JsonMember &member : object.members) {
+            if (member.kind == Answers::JsonKind::Number)
+                Fuzz::check(Answers::jsonNumberText(member.text).size() <= member.text.size() + 26,
                             "a number's decimal text adds at most 24 zeros", input);
         }
     }
 
-    const auto request = Cli::requestFromJsonLine(line);
-    if (const auto *error = std::get_if<Cli::RequestError>(&request)) {
+    const auto request = Answers::requestFromJsonLine(line);
+    if (const auto *error = std::get_if<Answers::RequestError>(&request)) {
         Fuzz::check(!error->message.empty() && error->message.size() <= kLongestMessage,
                     "a refusal quotes at most 80 characters of the line", input);
-        Fuzz::check(object.shape == Cli::JsonShape::Object || !error->message.starts_with("field"),
+        Fuzz::check(object.shape == Answers::JsonShape::Object ||
+                        !error->message.starts_with("field"),
                     "only an object's fields are blamed", input);
     } else {
-        Fuzz::check(object.shape == Cli::JsonShape::Object, "only an object is a request", input);
+        Fuzz::check(object.shape == Answers::JsonShape::Object, "only an object is a request",
+                    input);
     }
 }
 

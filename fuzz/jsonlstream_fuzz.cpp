@@ -9,10 +9,11 @@
 //
 // Input: a text with runs (see expandRuns); its first byte picks the size of
 // the pieces the source hands out.
-#include "cli/csv.h"
-#include "cli/jsonlines.h"
-#include "cli/jsonwriter.h"
-#include "cli/outcome.h"
+#include "answers/answer.h"
+#include "answers/csv.h"
+#include "answers/jsonlines.h"
+#include "answers/jsonwriter.h"
+#include "answers/resultfields.h"
 #include "fuzzinput.h"
 #include "piecesource.h"
 
@@ -47,24 +48,24 @@ std::vector<std::string_view> linesOf(std::string_view text)
 // whether any line was invalid.
 std::string resultsOneByOne(const std::vector<std::string_view> &lines, bool &anyInvalid)
 {
-    Cli::StringSink sink;
+    Answers::StringSink sink;
     {
-        Cli::Output out(sink);
-        Cli::JsonWriter json(out);
+        Answers::Output out(sink);
+        Answers::JsonWriter json(out);
         std::int64_t number = 0;
         for (const std::string_view line : lines) {
-            Cli::Outcome outcome;
-            if (line.size() > Cli::kLongestRecord) {
-                outcome = Cli::invalid(Cli::overlongMessage("the line"));
+            Answers::Answer answer;
+            if (line.size() > Answers::kLongestRecord) {
+                answer = Answers::invalid(Answers::overlongMessage("the line"));
             } else {
-                const auto request = Cli::requestFromJsonLine(line);
-                if (const auto *error = std::get_if<Cli::RequestError>(&request))
-                    outcome = Cli::invalid(error->message);
+                const auto request = Answers::requestFromJsonLine(line);
+                if (const auto *error = std::get_if<Answers::RequestError>(&request))
+                    answer = Answers::invalid(error->message);
                 else
-                    outcome = Cli::translate(std::get<Cli::Request>(request));
+                    answer = Answers::translate(std::get<Answers::Request>(request));
             }
-            anyInvalid = anyInvalid || outcome.status == Cli::Status::Invalid;
-            Cli::writeJson(json, outcome, "line", ++number);
+            anyInvalid = anyInvalid || answer.status == Answers::Status::Invalid;
+            Answers::writeJson(json, answer, "line", ++number);
             out.put('\n');
         }
         out.flush();
@@ -82,16 +83,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string text = Fuzz::expandRuns(Fuzz::asText(data, size));
     const std::string_view input = text;
     static constexpr std::array<std::size_t, 8> kPieces{
-        1, 2, 7, 4096, Cli::kLongestRecord - 1, Cli::kLongestRecord + 1, 100'000, SIZE_MAX};
+        1, 2, 7, 4096, Answers::kLongestRecord - 1, Answers::kLongestRecord + 1, 100'000, SIZE_MAX};
     const std::size_t piece = kPieces[size > 0 ? data[0] % kPieces.size() : 0];
 
-    Cli::StringSink sink;
+    Answers::StringSink sink;
     int status = 0;
     {
         Fuzz::PieceSource source(input, piece, "standard input");
-        Cli::Output out(sink);
-        Cli::InputBuffer in(source, &out);
-        status = Cli::runJsonLines(in, out);
+        Answers::Output out(sink);
+        Answers::InputBuffer in(source, &out);
+        status = Answers::runJsonLines(in, out).clean ? 0 : 2;
         out.flush();
         Fuzz::check(!in.failed() && !out.failed(), "memory neither fails to read nor to write",
                     input);

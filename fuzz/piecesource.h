@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/io.h"
+#include "answers/input.h"
+#include "answers/output.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,13 +13,13 @@ namespace Corvane::Fuzz {
 
 // Hands out a text in pieces of at most `piece` bytes, as a pipe does, under
 // the name a message gives it ("standard input", "table.csv").
-class PieceSource : public Cli::ByteSource {
+class PieceSource : public Answers::ByteSource {
 public:
     PieceSource(std::string_view text, std::size_t piece, std::string_view name)
         : m_text(text), m_piece(piece), m_name(name)
     {
     }
-    Cli::IoResult read(char *buffer, std::size_t size) override
+    Answers::IoResult read(char *buffer, std::size_t size) override
     {
         const std::size_t count = std::min({size, m_piece, m_text.size() - m_position});
         std::memcpy(buffer, m_text.data() + m_position, count);

@@ -3,15 +3,16 @@
 //
 // What the page takes from the core through embind: the control tables it
 // draws both windows from, the captions, the window's handlers run against
-// the page's form, and the texts of the error box and of the Modbus tables.
-// The translations for scripts are plain exports (exports.h).
-#include "core/modiconclass.h"
-#include "errors/errormessages.h"
-#include "master/commands.h"
+// the page's form, and the translations for scripts, whose answers are the
+// JSON texts that corvane-cli --json writes.
+#include "answers/answer.h"
+#include "answers/jsonwriter.h"
+#include "answers/output.h"
+#include "answers/request.h"
+#include "answers/resultfields.h"
 #include "subs/captions.h"
 #include "subs/controltable.h"
 #include "subs/mappingevents.h"
-#include "web/exports.h"
 #include "web/pageevents.h"
 #include "web/webform.h"
 
@@ -21,7 +22,6 @@
 #include <emscripten/val.h>
 
 #include <array>
-#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -210,63 +210,42 @@ bool userEvent(const std::string &controlName, val page)
     return runEvent(*control, form);
 }
 
-// The title and the text of the error box for a code.
-// 11 -> {title: "An Error has Occured!",
-//        message: "Invalid Modbus Register/Coil\r\nA Modbus Register/Coil is out of Range"}
-val errorBox(int code)
+// The answer of the last translation as JSON text, valid until the next one.
+// It reaches the script as a view on the module's memory rather than as a
+// string: embind decodes a returned string with TextDecoder, which costs
+// more than the whole translation.
+val answerBytes(const Answers::Answer &answer)
 {
-    val box = val::object();
-    box.set("title", text(Errors::kErrorBoxTitle));
-    box.set("message", Errors::errorText(static_cast<std::int16_t>(code)));
-    return box;
+    // Kept from call to call, so a translation allocates nothing here.
+    static Answers::StringSink sink;
+    static Answers::Output out(sink, 1024);
+    sink.text.clear();
+    Answers::JsonWriter json(out);
+    Answers::writeJson(json, answer);
+    out.flush();
+    return val(emscripten::typed_memory_view(
+        sink.text.size(), reinterpret_cast<const unsigned char *>(sink.text.data())));
 }
 
-val functionCodes(Modbus::ModiconClass table, Master::CommandDirection direction)
+// The slave translation of three field texts, as corvane-cli slave --json
+// answers it. ("N7:4/5", "6", "10") -> {"ok":true,"file":7,"word":4,
+// "modicon_start":1,"modicon_end":15,"table":"coils",...}
+val translateSlave(const std::string &address, const std::string &start, const std::string &count)
 {
-    val codes = val::array();
-    for (const Master::ModbusCommand *command : Master::commandsFor(table, direction))
-        codes.call<void>("push", command->functionCode);
-    return codes;
+    return answerBytes(Answers::translateSlave({address, start, count}));
 }
 
-// The four Modicon tables in class order, as the answers' details name them:
-// [{table: "coils", reference: "0X", read_functions: [1], write_functions: [5, 15]}, ...]
-val modbusTables()
+// The master translation of the window's own texts, taken verbatim: a plc
+// other than "3" is PLC-5, a format none of the three NXYY:Z.
+// ("5", "NXYZ:Z", " Read", " 03 - ...", "", "1234", "5") -> {"ok":true,"address":"N451:234",...}
+val translateMaster(const std::string &plc, const std::string &format,
+                    const std::string &messageType, const std::string &command,
+                    const std::string &subfunction, const std::string &registerText,
+                    const std::string &slave)
 {
-    val tables = val::array();
-    for (const Modbus::ModiconClassInfo &info : Modbus::modiconClasses()) {
-        val table = val::object();
-        table.set("table", text(info.table));
-        table.set("reference", text(info.reference));
-        table.set("read_functions",
-                  functionCodes(info.modiconClass, Master::CommandDirection::Read));
-        table.set("write_functions",
-                  functionCodes(info.modiconClass, Master::CommandDirection::Write));
-        tables.call<void>("push", table);
-    }
-    return tables;
-}
-
-// Where the fields of the flat answer stand, in bytes (exports.h).
-val answerLayout()
-{
-    val layout = val::object();
-    layout.set("ok", offsetof(FlatAnswer, ok));
-    layout.set("code", offsetof(FlatAnswer, code));
-    layout.set("file", offsetof(FlatAnswer, file));
-    layout.set("word", offsetof(FlatAnswer, word));
-    layout.set("modiconStart", offsetof(FlatAnswer, modiconStart));
-    layout.set("modiconEnd", offsetof(FlatAnswer, modiconEnd));
-    layout.set("table", offsetof(FlatAnswer, table));
-    layout.set("startOffset", offsetof(FlatAnswer, startOffset));
-    layout.set("endOffset", offsetof(FlatAnswer, endOffset));
-    layout.set("addressLength", offsetof(FlatAnswer, addressLength));
-    layout.set("address", offsetof(FlatAnswer, address));
-    layout.set("startHex", offsetof(FlatAnswer, startHex));
-    layout.set("startReference", offsetof(FlatAnswer, startReference));
-    layout.set("endHex", offsetof(FlatAnswer, endHex));
-    layout.set("endReference", offsetof(FlatAnswer, endReference));
-    return layout;
+    const Answers::MasterTexts texts{plc,         format,       messageType, command,
+                                     subfunction, registerText, slave};
+    return answerBytes(Answers::translateMaster(Answers::verbatimState(texts)));
 }
 
 } // namespace
@@ -277,9 +256,8 @@ EMSCRIPTEN_BINDINGS(corvane)
     emscripten::function("aboutWindow", &aboutWindow);
     emscripten::function("formLoad", &formLoad);
     emscripten::function("userEvent", &userEvent);
-    emscripten::function("errorBox", &errorBox);
-    emscripten::function("modbusTables", &modbusTables);
-    emscripten::function("answerLayout", &answerLayout);
+    emscripten::function("translateSlave", &translateSlave);
+    emscripten::function("translateMaster", &translateMaster);
 }
 
 } // namespace Corvane::Web

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "web/pageevents.h"
 
-#include "master/details.h"
-#include "slave/slavetranslation.h"
+#include "answers/answer.h"
+#include "answers/details.h"
+#include "master/mastertranslation.h"
 #include "subs/controltable.h"
 #include "subs/mappingevents.h"
 
@@ -16,9 +17,9 @@ namespace {
 using Subs::Control;
 
 // The details line of a range, empty for none.
-std::string detailsOf(const std::optional<Modbus::ModiconRange> &range)
+std::string detailsLineOf(const std::optional<Modbus::ModiconRange> &range)
 {
-    return range ? Master::detailsLine(*range) : std::string();
+    return range ? Answers::detailsLine(Answers::detailsOf(*range)) : std::string();
 }
 
 // A translation's answer is gone after a refusal, and so are its details.
@@ -27,7 +28,7 @@ void TransMasterCmd(WebForm &form)
     Subs::TransMasterCmd_Click(form);
     std::string line;
     if (!form.text(Control::DTATxt).empty())
-        line = detailsOf(
+        line = detailsLineOf(
             Master::requestRange(form.text(Control::ModCmdLst), form.text(Control::RegTxt)));
     form.setDetails(Control::MasterTransFrm, line);
 }
@@ -38,8 +39,9 @@ void TransSlaveCmd(WebForm &form)
     const std::string dataFile = form.text(Control::DataFileTxt);
     const std::string start = form.text(Control::StartRegTxt);
     const std::string count = form.text(Control::NumRegTxt);
-    const Slave::SlaveAnswer answer = Slave::TranslateSlave({dataFile, start, count});
-    form.setDetails(Control::SlaveTransFrm, detailsOf(Slave::answerRange(answer)));
+    const Answers::Answer answer = Answers::translateSlave({dataFile, start, count});
+    form.setDetails(Control::SlaveTransFrm,
+                    answer.details ? Answers::detailsLine(*answer.details) : std::string());
 }
 
 template <void (*Handler)(Subs::Form &)> void run(WebForm &form) { Handler(form); }

@@ -20,7 +20,7 @@ sys.path.insert(0, str(ROOT / 'web' / 'tests'))
 from browser import start_chromium, stop_chromium, wait_until_ready  # noqa: E402
 
 LOADS = 10
-CALLS = 200_000
+CALLS = int(os.environ.get("CORVANE_BENCH_CALLS", "200000"))
 
 TIMING = '''
 const [name, calls] = arguments;

@@ -34,10 +34,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # CLI11 and nlohmann-json are header-only and the same for every target, but
 # Debian's package files point into /usr/include, where glibc's headers would
 # shadow MinGW's. These stand-ins offer the same targets without that.
-set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages)
-set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages)
+set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/../cross-packages)
+set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/../cross-packages)
 # GoogleTest is built from its sources, see GTestConfig.cmake there.
-set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages)
+set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/../cross-packages)
 
 # Test programs run under Wine, in a Wine prefix of the build's own. Listing
 # the tests at build time would start Wine in every build; ctest does it
