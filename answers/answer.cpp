@@ -5,16 +5,6 @@
 #include <variant>
 
 namespace Corvane::Answers {
-namespace {
-
-void setRange(Answer &answer, const std::optional<Modbus::ModiconRange> &range)
-{
-    answer.range = range;
-    if (range)
-        answer.details = detailsOf(*range);
-}
-
-} // namespace
 
 Answer translateSlave(const Slave::SlaveFieldTexts &texts)
 {
@@ -29,7 +19,7 @@ Answer translateSlave(const Slave::SlaveFieldTexts &texts)
     answer.status = Status::Translated;
     answer.file = slave.fileValue;
     answer.word = slave.wordValue;
-    setRange(answer, Slave::answerRange(slave));
+    answer.range = Slave::answerRange(slave);
     return answer;
 }
 
@@ -44,7 +34,7 @@ Answer translateMaster(const Master::MasterWindowState &state)
     }
     answer.status = Status::Translated;
     answer.address = master.address;
-    setRange(answer, Master::requestRange(state.command, state.registerText));
+    answer.range = Master::requestRange(state.command, state.registerText);
     return answer;
 }
 
@@ -56,6 +46,14 @@ Answer translate(const Request &request)
     if (const auto *error = std::get_if<RequestError>(&resolved))
         return invalid(error->message);
     return translateMaster(std::get<Master::MasterWindowState>(resolved));
+}
+
+std::optional<Details> detailsOf(const Answer &answer)
+{
+    std::optional<Details> details;
+    if (answer.range)
+        details.emplace(*answer.range);
+    return details;
 }
 
 Answer invalid(std::string error)

@@ -33,9 +33,8 @@ struct Answer {
     std::string address;
     // The Modicon numbers of the answer: the slave range, or where the
     // master request starts in the table of its command (none for
-    // diagnostics), and their details.
+    // diagnostics). Their details follow from them: detailsOf(answer).
     std::optional<Modbus::ModiconRange> range;
-    std::optional<Details> details;
     // Refusals: the error box's code. Invalid requests: what is wrong.
     Errors::ErrorCode code = Errors::ErrorCode{};
     std::string error;
@@ -50,5 +49,9 @@ Answer translateMaster(const Master::MasterWindowState &state);
 // selection makes it Invalid.
 Answer translate(const Request &request);
 Answer invalid(std::string error);
+
+// The details of the answer's range, worked out once for each writing of an
+// answer; none for an answer without Modicon numbers.
+std::optional<Details> detailsOf(const Answer &answer);
 
 } // namespace Corvane::Answers

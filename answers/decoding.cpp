@@ -103,7 +103,7 @@ void writeDecodingJson(JsonWriter &json, std::string_view address,
             json.member("register", request.registerNumber);
             if (const auto start = startOf(request)) {
                 json.member("modicon_start", start->start);
-                writeDetailsJson(json, detailsOf(*start));
+                writeDetailsJson(json, Details(*start));
             }
             json.endObject();
         }

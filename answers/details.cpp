@@ -82,15 +82,12 @@ const TableFunctions &tableFunctions(ModiconClass table)
     return kTables[static_cast<std::size_t>(table)].functions;
 }
 
-Details detailsOf(const Modbus::ModiconRange &range)
+Details::Details(const Modbus::ModiconRange &range)
+    : table(&Modbus::modiconClassInfo(range.table)), start(endpoint(range.start, range.table)),
+      functions(&tableFunctions(range.table))
 {
-    Details details;
-    details.table = &Modbus::modiconClassInfo(range.table);
-    details.start = endpoint(range.start, range.table);
     if (range.end)
-        details.end = endpoint(*range.end, range.table);
-    details.functions = &tableFunctions(range.table);
-    return details;
+        end.emplace(endpoint(*range.end, range.table));
 }
 
 std::string detailsLine(const Details &details)

@@ -40,16 +40,16 @@ struct Endpoint {
 };
 
 // The details of a range, or of a request's start, which has no end.
+// (HoldingRegisters, 40001, 40010) -> holding registers (4X), 40001 at offset 0
+// ("0x0000", "400001") to 40010 at offset 9, read with {3}, write with {6, 16}.
 struct Details {
+    explicit Details(const Modbus::ModiconRange &range);
+
     const Modbus::ModiconClassInfo *table = nullptr; // "holding registers", "4X"
     Endpoint start;
     std::optional<Endpoint> end;
     const TableFunctions *functions = nullptr;
 };
-
-// (HoldingRegisters, 40001, 40010) -> holding registers (4X), 40001 at offset 0
-// ("0x0000", "400001") to 40010 at offset 9, read with {3}, write with {6, 16}.
-Details detailsOf(const Modbus::ModiconRange &range);
 
 // The details as one line for people.
 // 40001-40010 -> "holding registers (4X): offsets 0-9 (0x0000-0x0009), 6-digit

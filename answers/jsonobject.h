@@ -9,6 +9,10 @@
 // One JSON text read by the grammar of RFC 8259, for requests that are flat
 // objects: the members of the top object are kept, nested values are only
 // checked. Numbers keep the text they were written with.
+//
+// Read by hand rather than by nlohmann-json's SAX parser: that parser, tried,
+// took three times as long a line, and says what is wrong in its own words at
+// its own positions, so keeping these messages meant reading its English.
 namespace Corvane::Answers {
 
 enum class JsonKind { Text, Number, True, False, Null, Object, Array };

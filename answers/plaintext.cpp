@@ -23,8 +23,8 @@ void writeText(const Answer &answer, Output &out, Output &err)
             out.write(answer.address);
         }
         out.put('\n');
-        if (answer.details) {
-            out.write(detailsLine(*answer.details));
+        if (const auto details = detailsOf(answer)) {
+            out.write(detailsLine(*details));
             out.put('\n');
         }
         break;

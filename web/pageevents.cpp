@@ -3,7 +3,6 @@
 #include "web/pageevents.h"
 
 #include "answers/answer.h"
-#include "answers/details.h"
 #include "master/mastertranslation.h"
 #include "subs/controltable.h"
 #include "subs/mappingevents.h"
@@ -19,7 +18,7 @@ using Subs::Control;
 // The details line of a range, empty for none.
 std::string detailsLineOf(const std::optional<Modbus::ModiconRange> &range)
 {
-    return range ? Answers::detailsLine(Answers::detailsOf(*range)) : std::string();
+    return range ? Answers::detailsLine(Answers::Details(*range)) : std::string();
 }
 
 // A translation's answer is gone after a refusal, and so are its details.
@@ -40,8 +39,7 @@ void TransSlaveCmd(WebForm &form)
     const std::string start = form.text(Control::StartRegTxt);
     const std::string count = form.text(Control::NumRegTxt);
     const Answers::Answer answer = Answers::translateSlave({dataFile, start, count});
-    form.setDetails(Control::SlaveTransFrm,
-                    answer.details ? Answers::detailsLine(*answer.details) : std::string());
+    form.setDetails(Control::SlaveTransFrm, detailsLineOf(answer.range));
 }
 
 template <void (*Handler)(Subs::Form &)> void run(WebForm &form) { Handler(form); }

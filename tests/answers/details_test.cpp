@@ -19,7 +19,7 @@ using Corvane::Modbus::ModiconRange;
 
 std::string detailsLine(ModiconClass table, std::int32_t start, std::optional<std::int32_t> end)
 {
-    return Corvane::Answers::detailsLine(Corvane::Answers::detailsOf({table, start, end}));
+    return Corvane::Answers::detailsLine(Corvane::Answers::Details({table, start, end}));
 }
 
 struct LineRow {
