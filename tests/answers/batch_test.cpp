@@ -4,6 +4,7 @@
 #include "answers/csv.h"
 #include "answers/resultfields.h"
 #include "tests/support/bytestreams.h"
+#include "tests/support/rowname.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                {{"a", "b\nc\n"}},
                {"a quoted field is not closed before the end of the input"}},
         CsvRow{"NothingAtAll", "", {}, {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(CsvReading, CarriageReturnLineFeedAcrossTheBufferEdge)
 {
@@ -157,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SafetyRow{"Exponent", "-1e3", "-1e3"}, SafetyRow{"LoneMinus", "-", "'-"},
                     SafetyRow{"AddressUntouched", "N7:0", "N7:0"},
                     SafetyRow{"EqualsLaterUntouched", "a=b", "a=b"}, SafetyRow{"Empty", "", ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // Output column names never repeat: an input name already taken gets a suffix.
 struct ColumnsRow {
@@ -193,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnsRow{"OwnOutputReadAgain",
                    {"mode", "address", "start", "count", "result", "file", "word"},
                    {"mode", "address", "start", "count", "result_2", "file_2", "word_2"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 struct BatchRun {
     bool clean = false;

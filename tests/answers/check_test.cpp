@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 #include "answers/check.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    {"7+7 3 40001-40001", "7+7 3 40001-40001"},
                    100 * 99 / 2}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

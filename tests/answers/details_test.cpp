@@ -4,6 +4,7 @@
 // The details line under an answer: the table, the protocol offsets, the
 // 6-digit references and the functions that read and write the table.
 #include "answers/details.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"BackwardsRange", ModiconClass::HoldingRegisters, 40010, 40004,
                 "holding registers (4X): offsets 9-3 (0x0009-0x0003), 6-digit 400010-400004; "
                 "read with 03, write with 06, 16"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // A number that the protocol cannot reach reads "none", in every shape and at
 // either end of a range.
@@ -82,6 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"BothEnds", ModiconClass::DiscreteInputs, 0, -5,
                 "discrete inputs (1X): offsets none to none, 6-digit none to none; read with 02, "
                 "no write function"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

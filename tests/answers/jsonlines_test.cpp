@@ -3,6 +3,7 @@
 #include "answers/jsonlines.h"
 #include "answers/request.h"
 #include "tests/support/bytestreams.h"
+#include "tests/support/rowname.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{"ZeroWithExponent", "0e99", "0"},
         NumberRow{"LongIntegerAsWritten", "123456789012345678901234567890",
                   "123456789012345678901234567890"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // A user's text in a message: quoted, and cut after 80 characters.
 struct QuoteRow {
@@ -81,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                              inQuotes(std::string(80, 'x'), "...")},
                     QuoteRow{"CharactersNotBytes", "\xC3\xA9" + std::string(99, 'x'),
                              inQuotes("\xC3\xA9" + std::string(79, 'x'), "...")}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 struct StreamRun {
     bool clean = false;
@@ -154,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"CarriageReturnEndingIgnored",
                 "{\"mode\":\"slave\",\"address\":\"N7:0\",\"start\":1,\"count\":1}\r",
                 R"({"ok":true,"modicon_end":1})", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Master, JsonLineRequests,
@@ -181,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                 R"({"ok":true,"address":"N05:100"})", true},
         LineRow{"BadPlc", R"({"mode":"master","plc":"PLC-5"})",
                 R"({"ok":false,"line":1,"error":"plc must be 5 or 3, not \"PLC-5\""})", true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Invalid, JsonLineRequests,
@@ -219,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"UnknownField", R"({"mode":"slave","adress":"N7:0"})",
                 R"({"ok":false,"line":1,"error":"unknown field \"adress\""})", true},
         LineRow{"TrailingText", R"({"mode":"slave"} x)", R"({"ok":false,"line":1})", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // The JSON grammar, as a request line meets it: what is not JSON says where.
 INSTANTIATE_TEST_SUITE_P(
@@ -276,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"LongFieldNameQuotedShort",
                 R"({"mode":"slave",")" + std::string(100, 'n') + R"(":1})",
                 R"({"error":"unknown field \")" + std::string(80, 'n') + R"(\"..."})", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(JsonLinesStream, OneResultPerLineInOrderAndGoesOnAfterBadLines)
 {

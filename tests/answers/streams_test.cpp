@@ -3,6 +3,7 @@
 #include "answers/input.h"
 #include "answers/output.h"
 #include "tests/support/bytestreams.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, Numbers,
                                          NumberRow{"Negative", -5, "-5"},
                                          NumberRow{"Smallest", INT64_MIN, "-9223372036854775808"},
                                          NumberRow{"Largest", INT64_MAX, "9223372036854775807"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 TEST(OutputText, EveryLengthCopiesWhole)
 {
@@ -146,6 +147,6 @@ INSTANTIATE_TEST_SUITE_P(Reads, InputPieces,
                          testing::Values(PieceRow{"OneByteEach", 1}, PieceRow{"PipeSized", 4096},
                                          PieceRow{"OverTheFirstBuffer", kLongestRecord + 7},
                                          PieceRow{"AllAtOnce", SIZE_MAX}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 } // namespace

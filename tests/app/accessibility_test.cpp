@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include "subs/controltable.h"
+#include "tests/support/rowname.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -155,7 +156,7 @@ const UserSteps kUserSteps[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Window, Accessibility, testing::ValuesIn(kUserSteps),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 using AccessibleFields = WindowTest;
 

@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include "subs/controltable.h"
+#include "tests/support/rowname.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -148,7 +149,7 @@ const ReachedState kReachedStates[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Window, Round, testing::ValuesIn(kReachedStates),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 TEST_F(Keyboard, TabVisitsTheMasterPlc5Controls)
 {

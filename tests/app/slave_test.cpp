@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include "errors/errormessages.h"
+#include "tests/support/rowname.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         SlaveCase{"RangeCodeReplacesParserCode", "X17:0", "0", "5", "", "", "", "", 10},
         SlaveCase{"FloatingPointBitAddress", "F8/3", "40001", "1", "", "", "", "", 9},
         SlaveCase{"FloatingPointBitToCoils", "F8/3", "1", "1", "", "", "", "", 10}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 using SlaveWindow = WindowTest;
 

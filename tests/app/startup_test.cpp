@@ -5,6 +5,7 @@
 #include "about/about.h"
 #include "app/widgets/qtconversions.h"
 #include "subs/controltable.h"
+#include "tests/support/rowname.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -217,7 +218,7 @@ TEST_P(EveryControl, HasItsStartUpTextFontAndState)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, EveryControl, testing::ValuesIn(mainWindowControls()),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 std::vector<ControlSpec> captionedControls()
 {
@@ -245,6 +246,6 @@ TEST_P(EveryCaption, FitsItsBoxWithTheSubstituteFaces)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, EveryCaption, testing::ValuesIn(captionedControls()),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 } // namespace

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commandline.h"
 #include "clitesting.h"
+#include "tests/support/rowname.h"
 
 #include <corvane/version.h>
 
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "An Error has Occured!\nInvalid AB Datafile\nFiles less than 10 are reserved.\n"
                 "Use the appropriate file type for files less than 10.\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Master, TextRuns,
@@ -163,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             "",
             "An Error has Occured!\nInvalid Register Value\nEnter a value between 1 and 9999\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // JSON runs: the shape of the object and its key values.
 struct JsonRow {
@@ -264,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"message", "Invalid Register Value\r\nEnter a value between 1 and 255, 1000 "
                              "and 1255, 2000 and\r\n2255, etc., up to 5255"}},
                 kRefusalKeys}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // Usage errors: status 1 and one line on standard error, nothing translated.
 struct UsageRow {
@@ -302,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"SpreadsheetSafetyIsForCsv",
                  {"batch", "--json", "--safe-for-spreadsheets", "t.csv"},
                  "excludes"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(CommandLine, VersionIsTheProjectVersion)
 {
@@ -337,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HelpRow{"Decode", {"decode", "--help"}, "corvane-cli decode N451:234"},
                     HelpRow{"Batch", {"batch", "--help"}, "corvane-cli batch table.csv"},
                     HelpRow{"Check", {"check", "--help"}, "corvane-cli check table.csv"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(Decode, ListsEveryFormatAndWhyNot)
 {
@@ -443,6 +444,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"p", "master", "--register", "-5"},
                                 {"p", "master", "--register", "-5"}},
                     SeparateRow{"StdinDash", {"p", "batch", "-"}, {"p", "batch", "--", "-"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

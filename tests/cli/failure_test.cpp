@@ -6,6 +6,7 @@
 // message, and every row that must still come out.
 #include "cli/files.h"
 #include "clitesting.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -147,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {},
                                Sink::FullAfter,
                                0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Input, Failures,
@@ -178,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                                Sink::Text,
                                0,
                                Source::FailsAfterText}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     RecordLimit, Failures,
@@ -242,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "",
                    {R"({"ok":false,"line":1,"error":"the line is longer than 65536 bytes"})",
                     kGoodAnswer}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Header, Failures,
@@ -288,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "",
                    {"mode,address,start,count,Result_2,note,note_2,result,",
                     "slave,N7:0,40001,10,x,y,z,ok,"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     JsonGrammar, Failures,
@@ -315,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "",
                    {R"({"ok":false,"line":1,"error":"plc must be 5 or 3, not \")" +
                     std::string(80, '9') + R"(\"..."})"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 #ifndef _WIN32
 // The built program under a shell, where the failures are the system's own:
@@ -400,7 +401,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "corvane-cli: cannot read standard input: Bad file descriptor\n"},
         ProcessRow{"MissingTable", R"("$P" check "$T/none.csv")", 3,
                    "corvane-cli: cannot open $T/none.csv: No such file or directory\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 #endif
 
 } // namespace

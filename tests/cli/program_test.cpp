@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 // The built program itself, run through the shell: arguments, streams and
 // exit statuses as a script sees them.
+#include "tests/support/rowname.h"
 #include <gmock/gmock.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -190,6 +192,6 @@ INSTANTIATE_TEST_SUITE_P(
                                R"({"mode":"master","register":"1234"})"
                                "\n",
                                "\n"}),
-    [](const testing::TestParamInfo<LineEndRun> &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 #include "core/numberreading.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,6 @@
 namespace {
 
 namespace NR = Corvane::NumberReading;
-
-template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &info)
-{
-    return info.param.name;
-}
 
 // Whole text into 32 bits (the slave fields).
 
@@ -48,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         Whole32Row{"NegativeHalfIsZero", "-0.5", 0}, Whole32Row{"TrailingPointIsWhole", "5.", 5},
         Whole32Row{"PointOnlyFraction", ".5", 0}, Whole32Row{"PointOnlyFractionUp", ".51", 1},
         Whole32Row{"LongZeroTailIsStillHalf", "2.50000000000000000000000000", 2}),
-    rowName<Whole32Row>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, WholeText32,
@@ -64,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         Whole32Row{"OneBelowSmallest", "-2147483649", std::nullopt},
         Whole32Row{"FarBeyondEveryRange", "99999999999999999999999999999", std::nullopt},
         Whole32Row{"FarBelowEveryRange", "-99999999999999999999999999999", std::nullopt}),
-    rowName<Whole32Row>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Syntax, WholeText32,
@@ -92,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "3",
                                4),
                    std::nullopt}),
-    rowName<Whole32Row>);
+    Corvane::Testing::RowName{});
 
 // Whole text into 16 bits (the master fields).
 
@@ -126,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Whole16Row{"Beyond32Bits", "4294967296", std::nullopt},
                     Whole16Row{"Letters", "x", std::nullopt}, Whole16Row{"Empty", "", std::nullopt},
                     Whole16Row{"ExponentRefused", "1e3", std::nullopt}),
-    rowName<Whole16Row>);
+    Corvane::Testing::RowName{});
 
 // Leading number of a data file address field.
 
@@ -159,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(StopsBeforeTheRest, LeadingNumber,
                                          LeadingRow{"SecondPointIgnored", "1.2.9", true, 1},
                                          LeadingRow{"SignIsRead", "-1", true, -1},
                                          LeadingRow{"PlusSignIsRead", "+3", true, 3}),
-                         rowName<LeadingRow>);
+                         Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(SkipsBlanksAnywhere, LeadingNumber,
                          testing::Values(LeadingRow{"BlankBetweenDigits", "1 2", true, 12},
@@ -171,14 +167,14 @@ INSTANTIATE_TEST_SUITE_P(SkipsBlanksAnywhere, LeadingNumber,
                                          LeadingRow{"BlanksAroundPoint", "2 . 5", true, 2},
                                          LeadingRow{"BlanksInFraction", "3 . 5 1", true, 4},
                                          LeadingRow{"CarriageReturnStops", "1\r2", true, 1}),
-                         rowName<LeadingRow>);
+                         Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     NothingReadsZero, LeadingNumber,
     testing::Values(LeadingRow{"Empty", "", true, 0}, LeadingRow{"PointAlone", ".", true, 0},
                     LeadingRow{"PlusAlone", "+", true, 0}, LeadingRow{"MinusAlone", "-", true, 0},
                     LeadingRow{"Letter", "x", true, 0}, LeadingRow{"BlanksOnly", " \t\n", true, 0}),
-    rowName<LeadingRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     RoundsAndLimits, LeadingNumber,
@@ -195,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LeadingRow{"OneBelowSmallest", "-2147483649", false, 0},
                     LeadingRow{"ManyLeadingZeros", "0000000000000000000000007", true, 7},
                     LeadingRow{"ElevenDigits", "99999999999", false, 0}),
-    rowName<LeadingRow>);
+    Corvane::Testing::RowName{});
 
 // Inputs far longer than anything typed must still be read to the right value.
 TEST(NumberReadingLongInput, TenMegabytesOfDigitsAreOutOfRange)

@@ -5,6 +5,7 @@
 // 0-based 16-bit offset and the 6-digit reference.
 #include "core/modiconclass.h"
 #include "core/protocoladdress.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ClassOfRow{"LastHolding", 49999, ModiconClass::HoldingRegisters},
                     ClassOfRow{"FiftyThousand", 50000, std::nullopt},
                     ClassOfRow{"BeyondThirtyTwoBits", std::int64_t{kMax32} + 1, std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 struct ProtocolRow {
     const char *name;
@@ -120,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "410000"},
         ProtocolRow{"LastHolding", ModiconClass::HoldingRegisters, 49999, 9998, "0x270E",
                     "409999"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // Beyond the five-digit numbers the protocol still reaches offset 65535; the
 // hexadecimal digits are upper case and each of the four is placed.
@@ -136,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "0xFFFF", "165536"},
                     ProtocolRow{"LastHoldingOffset", ModiconClass::HoldingRegisters, 105536, 65535,
                                 "0xFFFF", "465536"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // A number before its class's first, or past offset 65535, has neither an
 // offset nor a reference; the extremes of the 32-bit range do not wrap.
@@ -153,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                     std::nullopt, "", ""},
         ProtocolRow{"SmallestNumber", ModiconClass::HoldingRegisters, kMin32, std::nullopt, "", ""},
         ProtocolRow{"LargestNumber", ModiconClass::Coils, kMax32, std::nullopt, "", ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 struct NumberRow {
     const char *name;
@@ -175,6 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberRow{"FirstInput", ModiconClass::DiscreteInputs, 1, 10001},
                     NumberRow{"LastInputRegister", ModiconClass::InputRegisters, 9999, 39999},
                     NumberRow{"Holding", ModiconClass::HoldingRegisters, 1234, 41234}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

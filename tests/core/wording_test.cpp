@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 #include "core/wording.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ListCase{"None", {}, "or", ""}, ListCase{"One", {"5"}, "or", "5"},
                     ListCase{"Two", {"01", "15"}, "and", "01 and 15"},
                     ListCase{"Four", {"1", "3", "4", "8"}, "or", "1, 3, 4 or 8"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 #include "errors/errormessages.h"
+#include "tests/support/rowname.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageRow{"FourteenHasNoText", 14, {}, ""},
         MessageRow{"SmallestCodeHasNoText", -32768, {}, ""},
         MessageRow{"LargestCodeHasNoText", 32767, {}, ""}),
-    [](const testing::TestParamInfo<MessageRow> &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 // clang-format on
 
 TEST(ErrorBox, TitleIsTheSameFixedTextForEveryCode)

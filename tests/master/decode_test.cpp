@@ -3,6 +3,7 @@
 #include "master/compositions.h"
 #include "master/decode.h"
 #include "master/mastertranslation.h"
+#include "tests/support/rowname.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -162,7 +163,7 @@ std::vector<RoundTripRow> roundTripRows()
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSchemesAndCommands, DecodeRoundTrip, testing::ValuesIn(roundTripRows()),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 // Addresses of the composition tables, decoded: every request that the
 // window would turn into them, in function code order.
@@ -220,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
             "Plc3LetterSplitsReadAndWrite", "S7:100", kPLC3, {"04 Read 7 100", "06 Write 7 100"}},
         DecodeRow{"BroadcastOnlyWrites", "B0:5", kPLC3, {"15 Write 0 5"}},
         DecodeRow{"BroadcastDiagnosticsOnlyWrite", "D0:1", kPLC3, {"08 Write 0 1"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // Addresses into which nothing composes say which rule they break.
 struct WhyNoneRow {
@@ -285,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(
         WhyNoneRow{"Plc3RegisterZero", "N7:0", kPLC3,
                    "the word must be a start register or coil from 1 to 9999, without leading "
                    "zeros"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 constexpr const char *kNotAnAddress = "not a data table address: a file type letter, a file "
                                       "number, \":\" and a word are expected, as in N451:234";
@@ -324,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
         WhyNoneRow{"Plc3TwoDigitSlaveRegisterZero", "B12:0", kPLC3,
                    "the word must be a start register or coil from 1 to 9999, without leading "
                    "zeros"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // The command table is what the CLI's shortcuts and the defaults read.
 struct CommandRow {
@@ -365,7 +366,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRow{"SevenAloneIsNoCommand", "7", nullptr, ""},
         CommandRow{"ThreeDigitsAreNoCommand", "003", nullptr, ""},
         CommandRow{"EmptyIsNoCommand", "", nullptr, ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(CommandLookup, UnknownTextReadsByDefault)
 {
@@ -411,6 +412,6 @@ INSTANTIATE_TEST_SUITE_P(
             "HoldingRead", ModiconClass::HoldingRegisters, CommandDirection::Read, {3}},
         TableCommandsRow{
             "HoldingWrite", ModiconClass::HoldingRegisters, CommandDirection::Write, {6, 16}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

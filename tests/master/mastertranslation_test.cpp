@@ -3,6 +3,7 @@
 #include "errors/errormessages.h"
 #include "master/compositions.h"
 #include "master/mastertranslation.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,6 @@ constexpr const char *kUnknownCmd = " 07 - Read Exception Status";
 constexpr const char *kRead = " Read";
 constexpr const char *kWrite = " Write";
 constexpr const char *kSubfunction = " 00 - Return Data Query";
-
-template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &info)
-{
-    return info.param.name;
-}
 
 // File codes.
 
@@ -63,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FileCodeRow{"Diagnostics", kCmd08, "8", "D"},
                     FileCodeRow{"ForceMultipleCoils", kCmd15, "0", "B"},
                     FileCodeRow{"PresetMultipleRegisters", kCmd16, "4", "N"}),
-    rowName<FileCodeRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     UnknownTexts, CommandFileCodeRows,
@@ -74,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCodeRow{"TrailingBlank", " 03 - Read Holding Registers  (4X) ", "", ""},
         FileCodeRow{"OtherCase", " 03 - READ HOLDING REGISTERS  (4X)", "", ""},
         FileCodeRow{"NumberOnly", " 03", "", ""}, FileCodeRow{"MessageTypeText", kRead, "", ""}),
-    rowName<FileCodeRow>);
+    Corvane::Testing::RowName{});
 
 // The four compositions.
 
@@ -140,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{"Plc3ForceSingleCoil", Composition::PLC3, kCmd05, 8, 12, "F8:12"},
         FormatRow{"Plc3Broadcast", Composition::PLC3, kCmd16, 0, 1, "N0:1"},
         FormatRow{"Plc3Diagnostics", Composition::PLC3, kCmd08, 20, 1, "D20:1"}),
-    rowName<FormatRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, FormatRows,
@@ -168,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{"Plc3PresetSingleRegister", Composition::PLC3, kCmd06, 1, 1, "S1:1"},
         FormatRow{"Plc3ReadInputs", Composition::PLC3, kCmd02, 1, 1, "F1:1"},
         FormatRow{"Plc3ForceMultipleCoils", Composition::PLC3, kCmd15, 1, 1, "B1:1"}),
-    rowName<FormatRow>);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 // Reading the two numbers.
@@ -210,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"ExponentAndHexRefused", "1e3", "0x10", -1, -1},
         ReadRow{"GroupSeparatorRefused", "1,000", "1 0", -1, -1},
         ReadRow{"MinusOneTypedIsMinusOne", "-1", "-1", -1, -1}),
-    rowName<ReadRow>);
+    Corvane::Testing::RowName{});
 
 // Validation.
 
@@ -260,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateRow{"SlaveZero", P5, XYY, kWrite, 0, 100, 1},
         ValidateRow{"SlaveEmpty", P5, XYY, kRead, -1, 100, 1},
         ValidateRow{"RegisterReportedBeforeSlave", P5, XYY, kRead, 100, 0, 0}),
-    rowName<ValidateRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     FormatXyz, ValidateMasterRows,
@@ -273,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateRow{"RegisterTenThousand", P5, XYZ, kRead, 5, 10000, 2},
         ValidateRow{"RegisterEmpty", P5, XYZ, kRead, 5, -1, 2},
         ValidateRow{"RegisterReportedBeforeSlave", P5, XYZ, kRead, 10, 0, 2}),
-    rowName<ValidateRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     FormatYxz, ValidateMasterRows,
@@ -299,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateRow{"SlaveEmptyRegisterOutsideSet", P5, YXZ, kRead, -1, 300, 5},
         ValidateRow{"LargestSlaveLargestRegister", P5, YXZ, kRead, 32767, 32767, 6},
         ValidateRow{"SmallestSlaveSmallestRegister", P5, YXZ, kRead, -32768, -32768, 5}),
-    rowName<ValidateRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Plc3, ValidateMasterRows,
@@ -318,7 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateRow{"RegisterTenThousand", P3, XYY, kRead, 1, 10000, 0},
         ValidateRow{"RegisterReportedBeforeSlave", P3, XYY, kRead, 256, 0, 0},
         ValidateRow{"FormatButtonIgnored", P3, YXZ, kRead, 200, 9999, kPass}),
-    rowName<ValidateRow>);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 // The whole translation.
@@ -383,7 +379,7 @@ INSTANTIATE_TEST_SUITE_P(
         TranslateRow{"RegisterLetters", true, P5, XYY, kRead, kCmd03, "abc", "5", "", 0},
         TranslateRow{"SlaveModeComposesNothing", false, P5, XYY, kRead, kCmd03, "100", "5", "", kPass},
         TranslateRow{"SlaveModeStillValidates", false, P5, XYY, kRead, kCmd03, "", "5", "", 0}),
-    rowName<TranslateRow>);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 TEST(TranslateMasterRefusal, TheCodeShownNamesTheFault)

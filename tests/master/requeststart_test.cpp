@@ -4,6 +4,7 @@
 // starts in the table of its command.
 #include "master/commands.h"
 #include "master/mastertranslation.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "03"},
         FunctionsRow{"NoTableIsListedAsEither", ModiconClass::HoldingRegisters,
                      CommandDirection::Either, ", ", ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 struct RequestRow {
     const char *name;
@@ -96,6 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
         RequestRow{"EmptyRegister", " 16 - Pre-set Multiple Registers  (4X)", "", std::nullopt, 0},
         RequestRow{"RegisterBeyondSixteenBits", " 06 - Pre-set Single Register  (4X)", "70000",
                    std::nullopt, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 } // namespace

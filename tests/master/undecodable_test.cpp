@@ -3,6 +3,7 @@
 // Oversized and lower-case addresses given to the reverse lookup, and the
 // names of the addressing schemes.
 #include "master/decode.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         UndecodableRow{"Plc3FiveDigitWord", "B3:12345", kPLC3,
                        "the word must be a start register or coil from 1 to 9999, without "
                        "leading zeros"}),
-    [](const testing::TestParamInfo<UndecodableRow> &info) { return info.param.name; });
+    Corvane::Testing::RowName{});
 
 // The compositions only ever write upper-case letters, so a lower-case letter
 // names no composed address.
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UndecodableRow{"Plc3", "b3:5", kPLC3,
                                    "the file type letter must be the letter of a command: B "
                                    "(01, 15), F (02, 05), N (03, 16), S (04, 06) or D (08)"}),
-    [](const testing::TestParamInfo<UndecodableRow> &info) { return info.param.name; });
+    Corvane::Testing::RowName{});
 
 TEST(AddressingSchemes, AreListedInTheWindowsOrderWithTheirNames)
 {

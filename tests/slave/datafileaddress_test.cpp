@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 #include "slave/datafileaddress.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +64,6 @@ TEST_P(ParseDataFileRows, NeverClearsAnEarlierFlag)
     EXPECT_EQ(address.count, row.countOut);
 }
 
-std::string rowName(const testing::TestParamInfo<ParseRow> &info) { return info.param.name; }
-
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, ParseDataFileRows,
@@ -97,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"BitNumberBeyondWord9999", "B3/160000", 10, 3, 10000, 0, 10, 13},
         ParseRow{"SlashBeforeColon", "N7/3:4", 10, -1, 0, 0, 10, 13},
         ParseRow{"InputSlashWithoutColon", "I1/5", 10, -1, 0, 0, 10, 13}),
-    rowName);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, ParseDataFileRows,
@@ -147,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"JunkAfterNumbersIgnored", "N7x:4y/5z", 10, 7, 4, 5, 10, std::nullopt},
         ParseRow{"UnreadableWordReadsZero", "N7:abc", 10, 7, 0, 0, 10, std::nullopt},
         ParseRow{"NonAsciiFirstCharacter", "\xC3\x91" "7:0", 10, 0, 0, 0, 10, 12}),
-    rowName);
+    Corvane::Testing::RowName{});
 
 // The reserved-file code is written after the range code, and both after the
 // shape code: the last code written is the one shown.
@@ -158,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"OutOfRangeBeatsShape", "F8/99999999", 10, 8, 6249999, 15, 20, 13},
         ParseRow{"ReservedBeatsShape", "N8:0/16", 10, 8, 0, 16, 10, 12},
         ParseRow{"OutOfRangeBeatsOctalShape", "I:10000/8", 10, 1, 10000, 6, 10, 13}),
-    rowName);
+    Corvane::Testing::RowName{});
 
 // A number outside the 32-bit range leaves its output as it was before the
 // field was read, and the count doubles only where the double still fits.
@@ -180,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"FloatSmallestCountUnchanged", "F8:0", kMin, 8, 0, 0, kMin, std::nullopt},
         ParseRow{"FloatNegativeCountDoubles", "F8:0", -5, 8, 0, 0, -10, std::nullopt},
         ParseRow{"OtherLettersNeverDouble", "N7:0", kMax, 7, 0, 0, kMax, std::nullopt}),
-    rowName);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 TEST(ParseDataFileLongInput, TenMegabyteWordFieldIsReadToTheEnd)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "errors/errormessages.h"
 #include "slave/slavetranslation.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,6 @@ using Corvane::Slave::TranslateSlave;
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-
-template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &info)
-{
-    return info.param.name;
-}
 
 // Reading the fields.
 
@@ -60,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadRow{"ExponentReadsZero", "4e4", "1e1", 0, 0},
                     ReadRow{"LargestValues", "2147483647", "-2147483648", kMax, kMin},
                     ReadRow{"OutOfRangeReadsZero", "2147483648", "-2147483649", 0, 0}),
-    rowName<ReadRow>);
+    Corvane::Testing::RowName{});
 
 // The range mapping on its own.
 
@@ -131,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         MapRow{"NegativeCountStaysInClass", 40010, -5, 0, 40010, 40004, std::nullopt},
         MapRow{"ZeroCountEndsBeforeStart", 40005, 0, 0, 40005, 40004, std::nullopt},
         MapRow{"NegativeBitMovesCoilStartUp", 5, 1, -3, 8, 5, std::nullopt}),
-    rowName<MapRow>);
+    Corvane::Testing::RowName{});
 
 // Sums that leave 32 bits are worked without overflow and refused with 11.
 INSTANTIATE_TEST_SUITE_P(
@@ -147,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         MapRow{"MovedStartBelowSmallest", kMin, kMax, 5, 0, 0, 11},
         MapRow{"SmallestBitFromLargestStart", 40001, 1, kMin, 0, 0, 11},
         MapRow{"LargestBitFromSmallestStart", kMin, 1, kMax, 0, 0, 11}),
-    rowName<MapRow>);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 // The whole translation from the three field texts.
@@ -234,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
         refused("RangeCodeReplacesParserCode", "X17:0", "0", "5", 10),
         refused("FloatBitFileParserCode", "F8/3", "40001", "1", 9),
         refused("FloatBitFileMovedStart", "F8/3", "1", "1", 10)),
-    rowName<SlaveRow>);
+    Corvane::Testing::RowName{});
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, TranslateSlaveRows,
@@ -256,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
         refused("ParserFaultWithGoodRange", "N7:0/16", "40001", "1", 13),
         refused("ReservedFileWithGoodRange", "N8:0", "40001", "1", 12),
         refused("InputWithoutColonWithGoodRange", "I", "40001", "1", 9)),
-    rowName<SlaveRow>);
+    Corvane::Testing::RowName{});
 
 // Where start + count - 1 or start - bit leaves 32 bits the range is refused
 // with 11, whatever the parser said.
@@ -270,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
         refused("MovedStartAboveLargest", "N7:0/-5", "2147483647", "-2147483641", 11),
         refused("FloatDoubledLargestCount", "F8:0", "2147483647", "2147483647", 11),
         refused("HugeBitFromStart", "B3/-2147483648", "40001", "1", 11)),
-    rowName<SlaveRow>);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 // The Modicon range of an answer, in the class its end lies in; none without
@@ -319,7 +315,7 @@ INSTANTIATE_TEST_SUITE_P(
                  40010,
                  40004},
         RangeRow{"Refused", {"B3/20", "1", "16"}, std::nullopt, 0, 0}),
-    rowName<RangeRow>);
+    Corvane::Testing::RowName{});
 
 // An answer built by hand, not by the translation, may end in no class.
 TEST(AnswerRange, NoneForAnEndOutsideEveryClass)

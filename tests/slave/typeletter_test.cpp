@@ -3,6 +3,7 @@
 // Text that is not ASCII where the parser expects a type letter.
 #include "errors/errormessages.h"
 #include "slave/datafileaddress.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,6 @@ INSTANTIATE_TEST_SUITE_P(FirstCharacter, NotATypeLetter,
                                          FirstCharacterRow{"ThreeByteLeadCutShort", "\xE2\x82"},
                                          FirstCharacterRow{"FourByteLeadCutShort", "\xF0\x9F\x93"},
                                          FirstCharacterRow{"PastLowerZ", "{7:0"}),
-                         [](const testing::TestParamInfo<FirstCharacterRow> &info) {
-                             return info.param.name;
-                         });
+                         Corvane::Testing::RowName{});
 
 } // namespace

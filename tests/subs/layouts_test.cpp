@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "subs/controltable.h"
 #include "subs/layouts.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -159,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StateCase{"MasterPlc5", WindowState::MasterPlc5, 9930, 9450, 630},
                     StateCase{"MasterPlc3", WindowState::MasterPlc3, 8850, 8370, 558},
                     StateCase{"Slave", WindowState::Slave, 8370, 7890, 526}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(OuterFrames, ReachPastBothSidesOfTheClientArea)
 {
@@ -282,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Values, TwipsToPixels,
                                          PixelCase{"RoundsDown", 350, 23},
                                          PixelCase{"Negative", -120, -8},
                                          PixelCase{"RadioWidth", 255, 17}, PixelCase{"Zero", 0, 0}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         Corvane::Testing::RowName{});
 
 TEST(ControlTable, LookUpByControl)
 {

@@ -4,6 +4,7 @@
 #include "subs/layouts.h"
 #include "subs/mappingevents.h"
 #include "subs/procedures.h"
+#include "tests/support/rowname.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -221,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // start-up caption keeps its leading space.
                     MessageTypePick{"TypedMessageTypeChangesNothing", "Write", "x", "x", false,
                                     " 00 - Return Data Query", " Start Coil"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 TEST(CommandEvents, APickedStandardCommandHidesTheSubfunctionsButNeverShowsThem)
 {
@@ -354,11 +355,6 @@ TEST_P(Selections, LayOutTheWindowAndRefreshThePrompts)
     EXPECT_EQ(form.text(Control::SlaveValLbl), row.prompts.slaveHint);
 }
 
-std::string selectionName(const testing::TestParamInfo<SelectionRow> &info)
-{
-    return info.param.name;
-}
-
 constexpr Control kPlc3Mark = Control::PLC3Opt;
 constexpr Control kPlc5Mark = Control::PLC5Opt;
 constexpr Control kMaster = Control::MasterOpt;
@@ -389,7 +385,7 @@ INSTANTIATE_TEST_SUITE_P(
                      true, kPlc5Mark, kNxyz, kNxyzPrompts},
         SelectionRow{"Plc5AfterPlc3BringsBackTheNyxzHints", " Write", {kNyxz, kPlc3Mark, kPlc5Mark},
                      kPlc5, true, true, kPlc5Mark, kNyxz, kNyxzPrompts}),
-    selectionName);
+    Corvane::Testing::RowName{});
 
 // Under PLC-5 the hints follow the format alone, never the message type.
 INSTANTIATE_TEST_SUITE_P(
@@ -403,7 +399,7 @@ INSTANTIATE_TEST_SUITE_P(
                      kNyxz, kNyxzPrompts},
         SelectionRow{"NxyyAfterNyxz", " Read", {kNyxz, kNxyy}, kStartUp, true, true, kPlc5Mark,
                      kNxyy, kNxyyPrompts}),
-    selectionName);
+    Corvane::Testing::RowName{});
 // clang-format on
 
 TEST(FormatEvents, AFormatRefreshesTheThreeCaptionsAndNothingElse)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Whole control rectangles converted from twips to pixels.
 #include "subs/controltable.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PixelRow{"LeftOfTheFrame", {-120, 1800, 9615, 7695}, {-8, 120, 641, 513}},
                     PixelRow{"RoundsUpAndDown", {1375, 1367, 7, 8}, {92, 91, 0, 1}},
                     PixelRow{"WholeClientArea", {0, 0, 9255, 9450}, {0, 0, 617, 630}}),
-    [](const testing::TestParamInfo<PixelRow> &info) { return info.param.name; });
+    Corvane::Testing::RowName{});
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "master/messagetype.h"
 #include "master/subfunctions.h"
 #include "subs/prompts.h"
+#include "tests/support/rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     std::nullopt},
         CaptionCase{"EmptyTextKeepsCaption", "", std::nullopt},
         CaptionCase{"CaseCounts", " 01 - read coil status  (0x)", std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // --- Range hints -------------------------------------------------------------
 
@@ -94,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "(0-255)"},
         HintCase{"Plc3TypedMessageKeepsSlaveHint", PlcType::Plc3, AddressFormat::XYY, "Read",
                  "(1-9999)", std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // --- Command list after a message type pick ------------------------------------
 
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                  " 05 - Force Single Coil  (0X)", " 05 - Force Single Coil  (0X)", false},
         ListCase{"TypedMessageTypeChangesNothing", "Write", " 08 - Diagnostics", false, "", "",
                  false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Corvane::Testing::RowName{});
 
 // --- The lists themselves --------------------------------------------------------
 
