@@ -6,35 +6,40 @@
 
 namespace Corvane::Answers {
 
+namespace {
+
+// An answer of the rules: refused with the error box's code, or translated.
+Answer answerOf(const Errors::ErrorState &error, bool slave)
+{
+    Answer answer;
+    answer.slave = slave;
+    answer.status = error.flag ? Status::Refused : Status::Translated;
+    answer.code = error.code;
+    return answer;
+}
+
+} // namespace
+
 Answer translateSlave(const Slave::SlaveFieldTexts &texts)
 {
     const Slave::SlaveAnswer slave = Slave::TranslateSlave(texts);
-    Answer answer;
-    answer.slave = true;
-    if (!slave.ok()) {
-        answer.status = Status::Refused;
-        answer.code = slave.error.code;
-        return answer;
+    Answer answer = answerOf(slave.error, true);
+    if (slave.ok()) {
+        answer.file = slave.fileValue;
+        answer.word = slave.wordValue;
+        answer.range = Slave::answerRange(slave);
     }
-    answer.status = Status::Translated;
-    answer.file = slave.fileValue;
-    answer.word = slave.wordValue;
-    answer.range = Slave::answerRange(slave);
     return answer;
 }
 
 Answer translateMaster(const Master::MasterWindowState &state)
 {
     const Master::MasterAnswer master = Master::TranslateMaster(state);
-    Answer answer;
-    if (!master.ok()) {
-        answer.status = Status::Refused;
-        answer.code = master.error.code;
-        return answer;
+    Answer answer = answerOf(master.error, false);
+    if (master.ok()) {
+        answer.address = master.address;
+        answer.range = Master::requestRange(state.command, state.registerText);
     }
-    answer.status = Status::Translated;
-    answer.address = master.address;
-    answer.range = Master::requestRange(state.command, state.registerText);
     return answer;
 }
 

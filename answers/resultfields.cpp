@@ -16,57 +16,31 @@ struct Value {
     enum class Kind : unsigned char {
         Absent, // JSON leaves the member out, CSV leaves the cell empty
         Null,   // JSON null, an empty cell
-        Flag,   // JSON true or false; not a CSV column
+        Flag,   // JSON true or false (`number` 1 or 0); not a CSV column
         Number,
         Text,  // a user's or a message's text: quoted and escaped as it needs
         Word,  // this program's own word or number text: never needs quotes
         Codes, // function codes: a JSON array, a CSV cell "06,16"
     };
+
+    constexpr Value() = default;
+    constexpr explicit Value(Kind kind, std::int64_t number = 0) : kind(kind), number(number) {}
+    constexpr Value(Kind kind, std::string_view text) : kind(kind), text(text) {}
+    constexpr explicit Value(const FunctionCodes &codes) : kind(Kind::Codes), codes(&codes) {}
+
     Kind kind = Kind::Absent;
-    bool flag = false;
     std::int64_t number = 0;
     std::string_view text;
     const FunctionCodes *codes = nullptr;
 };
 
 constexpr Value absent() { return {}; }
-constexpr Value valueOf(Value::Kind kind)
-{
-    Value value;
-    value.kind = kind;
-    return value;
-}
-constexpr Value null() { return valueOf(Value::Kind::Null); }
-constexpr Value flag(bool set)
-{
-    Value value = valueOf(Value::Kind::Flag);
-    value.flag = set;
-    return value;
-}
-constexpr Value number(std::int64_t number)
-{
-    Value value = valueOf(Value::Kind::Number);
-    value.number = number;
-    return value;
-}
-constexpr Value text(std::string_view text)
-{
-    Value value = valueOf(Value::Kind::Text);
-    value.text = text;
-    return value;
-}
-constexpr Value word(std::string_view text)
-{
-    Value value = valueOf(Value::Kind::Word);
-    value.text = text;
-    return value;
-}
-constexpr Value codes(const FunctionCodes &codes)
-{
-    Value value = valueOf(Value::Kind::Codes);
-    value.codes = &codes;
-    return value;
-}
+constexpr Value null() { return Value(Value::Kind::Null); }
+constexpr Value flag(bool set) { return Value(Value::Kind::Flag, set ? 1 : 0); }
+constexpr Value number(std::int64_t number) { return Value(Value::Kind::Number, number); }
+constexpr Value text(std::string_view text) { return {Value::Kind::Text, text}; }
+constexpr Value word(std::string_view text) { return {Value::Kind::Word, text}; }
+constexpr Value codes(const FunctionCodes &codes) { return Value(codes); }
 
 // One answer as the fields read it: the details are worked out once a row.
 struct Row {
@@ -259,7 +233,7 @@ template <const auto &Fields, typename Write> void forEachField(Write &&write)
         json.member(name, nullptr);
         return;
     case Value::Kind::Flag:
-        json.member(name, value.flag);
+        json.member(name, value.number != 0);
         return;
     case Value::Kind::Number:
         json.member(name, value.number);

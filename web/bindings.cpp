@@ -22,6 +22,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -32,63 +33,21 @@ using emscripten::val;
 using Subs::Control;
 using Subs::ControlKind;
 
-std::string_view kindName(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::Picture:
-        return "picture";
-    case ControlKind::TitleBox:
-        return "titleBox";
-    case ControlKind::Button:
-        return "button";
-    case ControlKind::Frame:
-        return "frame";
-    case ControlKind::PlainFrame:
-        return "plainFrame";
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::Paragraph:
-        return "paragraph";
-    case ControlKind::Heading:
-        return "heading";
-    case ControlKind::OutputLabel:
-        return "output";
-    case ControlKind::TextField:
-        return "textField";
-    case ControlKind::DropDown:
-        return "dropDown";
-    case ControlKind::RadioButton:
-        return "radio";
-    case ControlKind::Line:
-        break;
-    }
-    return "line";
-}
+// The page's names of the kinds, alignments and pictures, in the order of
+// their enumerations.
+constexpr std::array<std::string_view, 13> kKindNames{
+    "picture", "titleBox", "button",    "frame",    "plainFrame", "label", "paragraph",
+    "heading", "output",   "textField", "dropDown", "radio",      "line"};
+static_assert(kKindNames.size() == static_cast<std::size_t>(ControlKind::Line) + 1);
+constexpr std::array<std::string_view, 3> kAlignNames{"left", "right", "center"};
+static_assert(kAlignNames.size() == static_cast<std::size_t>(Subs::TextAlign::Centre) + 1);
+constexpr std::array<std::string_view, 3> kArtworkNames{"", "logo", "icon"};
+static_assert(kArtworkNames.size() == static_cast<std::size_t>(Subs::Artwork::ApplicationIcon) + 1);
 
-std::string_view alignName(Subs::TextAlign align)
+template <typename Enum, std::size_t N>
+std::string_view nameIn(const std::array<std::string_view, N> &names, Enum value)
 {
-    switch (align) {
-    case Subs::TextAlign::Right:
-        return "right";
-    case Subs::TextAlign::Centre:
-        return "center";
-    case Subs::TextAlign::Left:
-        break;
-    }
-    return "left";
-}
-
-std::string_view artworkName(Subs::Artwork artwork)
-{
-    switch (artwork) {
-    case Subs::Artwork::Logo:
-        return "logo";
-    case Subs::Artwork::ApplicationIcon:
-        return "icon";
-    case Subs::Artwork::None:
-        break;
-    }
-    return "";
+    return names[static_cast<std::size_t>(value)];
 }
 
 // 0x808080 -> "#808080"
@@ -123,7 +82,7 @@ val controlRows(std::span<const Subs::ControlSpec> rows)
     for (const Subs::ControlSpec &row : rows) {
         val item = val::object();
         item.set("name", text(row.name));
-        item.set("kind", text(kindName(row.kind)));
+        item.set("kind", text(nameIn(kKindNames, row.kind)));
         item.set("parent", nameOrEmpty(row.parent));
         item.set("rect", pixelRect(row.rect));
         item.set("text", text(row.text));
@@ -132,14 +91,14 @@ val controlRows(std::span<const Subs::ControlSpec> rows)
         font.set("points", row.font.pointSize);
         font.set("bold", row.font.bold);
         item.set("font", font);
-        item.set("align", text(alignName(row.align)));
+        item.set("align", text(nameIn(kAlignNames, row.align)));
         item.set("namedBy", nameOrEmpty(row.namedBy));
         item.set("toolTip", text(row.toolTip));
         item.set("visible", row.visible);
         item.set("checked", row.checked);
         item.set("accessibleName", text(row.accessibleName));
         item.set("lineColour", cssColour(row.lineColour));
-        item.set("artwork", text(artworkName(row.artwork)));
+        item.set("artwork", text(nameIn(kArtworkNames, row.artwork)));
         item.set("entries", toArray(row.entries));
         list.call<void>("push", item);
     }
