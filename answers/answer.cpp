@@ -22,8 +22,12 @@ Answer answerOf(const Errors::ErrorState &error, bool slave)
 
 Answer translateSlave(const Slave::SlaveFieldTexts &texts)
 {
-    const Slave::SlaveAnswer slave = Slave::TranslateSlave(texts);
+    NumberReading::FieldReadings readings;
+    const Slave::SlaveAnswer slave = Slave::TranslateSlave(texts, &readings);
     Answer answer = answerOf(slave.error, true);
+    answer.warnings = warningsOf(readings);
+    for (const NumberReading::FieldReading &reading : readings.read())
+        answer.emptyRun = answer.emptyRun || (reading.field == "count" && reading.value == 0);
     if (slave.ok()) {
         answer.file = slave.fileValue;
         answer.word = slave.wordValue;
@@ -34,8 +38,10 @@ Answer translateSlave(const Slave::SlaveFieldTexts &texts)
 
 Answer translateMaster(const Master::MasterWindowState &state)
 {
-    const Master::MasterAnswer master = Master::TranslateMaster(state);
+    NumberReading::FieldReadings readings;
+    const Master::MasterAnswer master = Master::TranslateMaster(state, &readings);
     Answer answer = answerOf(master.error, false);
+    answer.warnings = warningsOf(readings);
     if (master.ok()) {
         answer.address = master.address;
         answer.range = Master::requestRange(state.command, state.registerText);
@@ -43,14 +49,28 @@ Answer translateMaster(const Master::MasterWindowState &state)
     return answer;
 }
 
-Answer translate(const Request &request)
+Answer translate(const Request &request, Readings readings)
 {
-    if (const auto *slave = std::get_if<SlaveTexts>(&request))
-        return translateSlave({slave->address, slave->start, slave->count});
-    const auto resolved = resolveMaster(std::get<MasterTexts>(request));
-    if (const auto *error = std::get_if<RequestError>(&resolved))
-        return invalid(error->message);
-    return translateMaster(std::get<Master::MasterWindowState>(resolved));
+    Answer answer;
+    if (const auto *slave = std::get_if<SlaveTexts>(&request)) {
+        answer = translateSlave({slave->address, slave->start, slave->count});
+    } else {
+        const auto resolved = resolveMaster(std::get<MasterTexts>(request));
+        if (const auto *error = std::get_if<RequestError>(&resolved))
+            return invalid(error->message);
+        answer = translateMaster(std::get<Master::MasterWindowState>(resolved));
+    }
+    return withReadings(std::move(answer), readings);
+}
+
+Answer withReadings(Answer answer, Readings readings)
+{
+    if (readings == Readings::Warn || answer.warnings.empty())
+        return answer;
+    std::vector<Warning> warnings = std::move(answer.warnings);
+    answer = invalid(joinedWarnings(warnings) + " (refused: the readings are strict)");
+    answer.warnings = std::move(warnings);
+    return answer;
 }
 
 std::optional<Details> detailsOf(const Answer &answer)

@@ -4,6 +4,7 @@
 
 #include "answers/details.h"
 #include "answers/request.h"
+#include "answers/warnings.h"
 #include "core/modiconclass.h"
 #include "errors/errorcode.h"
 #include "master/mastertranslation.h"
@@ -38,7 +39,16 @@ struct Answer {
     // Refusals: the error box's code. Invalid requests: what is wrong.
     Errors::ErrorCode code = Errors::ErrorCode{};
     std::string error;
+    // The fields that a silent rule read, whatever the answer.
+    std::vector<Warning> warnings;
+    // A slave run of no word or bit (a count of 0): the range the rules
+    // give it ends before it starts, and it maps onto no Modicon number.
+    bool emptyRun = false;
 };
+
+// How strictly a face takes the silent rules: as the window does, with a
+// warning beside the answer, or as a refusal of the request.
+enum class Readings { Warn, Refuse };
 
 // {"N7:4/5", "6", "10"} -> Translated, file 7, word 4, Modicon 1 to 15 in coils.
 Answer translateSlave(const Slave::SlaveFieldTexts &texts);
@@ -46,8 +56,12 @@ Answer translateSlave(const Slave::SlaveFieldTexts &texts);
 // holding registers.
 Answer translateMaster(const Master::MasterWindowState &state);
 // Resolves a master request as the command line reads it first; a bad
-// selection makes it Invalid.
-Answer translate(const Request &request);
+// selection makes it Invalid. Refuse makes a request with warnings Invalid,
+// its error the warnings: count "x" holds no number: read as 0.
+Answer translate(const Request &request, Readings readings = Readings::Warn);
+
+// The answer as strict readings leave it: Invalid when it has warnings.
+Answer withReadings(Answer answer, Readings readings);
 Answer invalid(std::string error);
 
 // The details of the answer's range, worked out once for each writing of an

@@ -29,15 +29,19 @@ void writeCsvRow(Output &out, const MappingTable &table, const Answer &answer, C
 
 } // namespace
 
-std::vector<std::string> outputColumns(std::span<const std::string> header)
+std::vector<std::string> outputColumns(std::span<const std::string> header, CellSafety safety)
 {
+    const auto written = [safety](std::string name) {
+        return safety == CellSafety::Spreadsheet ? spreadsheetSafe(name) : name;
+    };
     std::unordered_set<std::string> taken;
     for (const std::string_view name : resultColumns())
         taken.emplace(name);
     std::unordered_map<std::string, int> nextSuffix;
     std::vector<std::string> names;
     names.reserve(header.size() + resultColumns().size());
-    for (const std::string &name : header) {
+    for (const std::string &given : header) {
+        const std::string name = written(given);
         std::string key = columnName(name);
         if (taken.insert(key).second) {
             names.push_back(name);
@@ -50,7 +54,7 @@ std::vector<std::string> outputColumns(std::span<const std::string> header)
         int &suffix = nextSuffix.try_emplace(key, 2).first->second;
         std::string renamed;
         do {
-            renamed = base + "_" + std::to_string(suffix++);
+            renamed = written(base + "_" + std::to_string(suffix++));
         } while (!taken.insert(columnName(renamed)).second);
         names.push_back(std::move(renamed));
     }
@@ -72,13 +76,19 @@ RunResult runBatch(InputBuffer &in, Output &out, const BatchOptions &options)
 
     const bool csv = options.output == BatchOutput::Csv;
     if (csv) {
-        const std::vector<std::string> names = outputColumns(table.header());
+        // The names are safe as they stand, and unique as they are written.
+        const std::vector<std::string> names = outputColumns(table.header(), options.safety);
         const std::vector<std::string_view> views(names.begin(), names.end());
-        writeCsvRecord(out, views, options.safety);
+        writeCsvRecord(out, views, CellSafety::Verbatim);
     }
     JsonWriter json(out);
     while (!out.failed() && table.nextRow()) {
-        const Answer answer = table.translateRow();
+        // A row read when the stop was asked for may be cut short.
+        if (options.stop && options.stop()) {
+            result.stopped = true;
+            break;
+        }
+        const Answer answer = table.translateRow(options.readings);
         if (answer.status != Status::Translated)
             result.clean = false;
         if (csv) {
@@ -87,6 +97,7 @@ RunResult runBatch(InputBuffer &in, Output &out, const BatchOptions &options)
             writeJson(json, answer, "row", table.rowNumber());
             out.put('\n');
         }
+        result.answered = table.rowNumber();
     }
     return result;
 }

@@ -22,6 +22,8 @@ enum class BatchOutput {
 struct BatchOptions {
     BatchOutput output = BatchOutput::Csv;
     CellSafety safety = CellSafety::Verbatim;
+    Readings readings = Readings::Warn;
+    StopRequested stop = nullptr;
 };
 
 // Translates every row and writes exactly one output row for it, in order;
@@ -33,10 +35,13 @@ struct BatchOptions {
 // missing field does in JSON.
 RunResult runBatch(InputBuffer &in, Output &out, const BatchOptions &options);
 
-// The names of the output columns: the input's, then the result columns.
-// An input name already taken, by a result column or an earlier input column
-// (compared as header names are), gets the first free suffix _2, _3, ...
-// {"mode", "Result", "note", "note"} -> {"mode", "Result_2", "note", "note_2", "result", ...}
-std::vector<std::string> outputColumns(std::span<const std::string> header);
+// The names of the output columns as they are written: the input's, then the
+// result columns. An input name already taken, by a result column or an
+// earlier input column (compared as header names are, after Spreadsheet
+// safety has put its apostrophes), gets the first free suffix _2, _3, ...
+// {"mode", "Result", "note", "note"} -> {"mode", "Result_2", "note", "note_2", "result", ...};
+// Spreadsheet {"=a", "'=a"} -> {"'=a", "'=a_2", ...}
+std::vector<std::string> outputColumns(std::span<const std::string> header,
+                                       CellSafety safety = CellSafety::Verbatim);
 
 } // namespace Corvane::Answers

@@ -29,7 +29,11 @@ struct Tally {
     std::uint64_t invalid = 0;
     std::uint64_t overlaps = 0;
     std::uint64_t listed = 0;
+    std::uint64_t warned = 0; // rows with a warning
 };
+
+// A run of no word or bit maps onto no Modicon number, so it overlaps nothing.
+constexpr std::string_view kEmptyRun = "the run holds no word or bit: it covers no Modicon number";
 
 // Writes the findings as text lines or as JSON Lines.
 class Findings {
@@ -67,6 +71,41 @@ public:
             }
         }
         m_out.put('\n');
+    }
+
+    // One line for each field a silent rule read, or for a run that covers
+    // no number.
+    void warnings(std::int64_t row, const Answer &answer)
+    {
+        for (const Warning &warning : answer.warnings) {
+            if (m_asJson) {
+                m_json.beginObject();
+                m_json.member("kind", "warning");
+                m_json.member("row", row);
+                m_json.member("field", warning.field);
+                m_json.member("text", warning.text);
+                m_json.member("read_as", warning.value);
+                m_json.member("reason", warning.reason);
+                m_json.member("message", warning.message);
+                m_json.endObject();
+            } else {
+                warningLine(row, warning.message);
+            }
+            m_out.put('\n');
+        }
+        if (answer.emptyRun) {
+            if (m_asJson) {
+                m_json.beginObject();
+                m_json.member("kind", "warning");
+                m_json.member("row", row);
+                m_json.member("reason", "empty run");
+                m_json.member("message", kEmptyRun);
+                m_json.endObject();
+            } else {
+                warningLine(row, kEmptyRun);
+            }
+            m_out.put('\n');
+        }
     }
 
     void overlap(const Overlap &pair)
@@ -114,7 +153,8 @@ public:
                 {"refused", tally.refused},
                 {"invalid", tally.invalid},
                 {"overlaps", tally.overlaps},
-                {"overlaps_listed", tally.listed}};
+                {"overlaps_listed", tally.listed},
+                {"warnings", tally.warned}};
             for (const auto &[name, count] : counts)
                 m_json.member(name, count);
             m_json.endObject();
@@ -126,6 +166,8 @@ public:
             if (tally.masterRows > 0)
                 line +=
                     ", " + counted(tally.masterRows, "master row", "master rows") + " not compared";
+            if (tally.warned > 0)
+                line += ", " + std::to_string(tally.warned) + " with warnings";
             m_out.write(line + "; " +
                         counted(tally.overlaps, "overlapping pair", "overlapping pairs"));
             if (tally.listed < tally.overlaps)
@@ -135,6 +177,14 @@ public:
     }
 
 private:
+    void warningLine(std::int64_t row, std::string_view message)
+    {
+        m_out.write("row ");
+        m_out.number(row);
+        m_out.write(": warning, ");
+        m_out.write(message);
+    }
+
     Output &m_out;
     JsonWriter m_json;
     bool m_asJson;
@@ -189,7 +239,7 @@ std::uint64_t findOverlaps(std::vector<MappedRange> &ranges, std::size_t listed,
     return total;
 }
 
-RunResult runCheck(InputBuffer &in, Output &out, bool json)
+RunResult runCheck(InputBuffer &in, Output &out, bool json, Readings readings, StopRequested stop)
 {
     MappingTable table(in);
     RunResult result;
@@ -206,15 +256,28 @@ RunResult runCheck(InputBuffer &in, Output &out, bool json)
             result.problem = "check reads at most 4294967295 rows";
             return result;
         }
+        if (stop && stop()) {
+            result.stopped = true;
+            return result;
+        }
         ++tally.rows;
-        const Answer answer = table.translateRow();
+        result.answered = table.rowNumber();
+        const Answer answer = table.translateRow(readings);
         if (answer.status != Status::Translated) {
             ++(answer.status == Status::Refused ? tally.refused : tally.invalid);
             findings.refusedOrInvalid(table.rowNumber(), answer);
-        } else if (!answer.slave) {
+            continue;
+        }
+        if (!answer.warnings.empty() || answer.emptyRun) {
+            ++tally.warned;
+            findings.warnings(table.rowNumber(), answer);
+        }
+        if (!answer.slave) {
             ++tally.masterRows;
-        } else {
-            ++tally.answered;
+            continue;
+        }
+        ++tally.answered;
+        if (!answer.emptyRun) {
             const Modbus::ModiconRange &range = *answer.range;
             ranges.push_back({std::min(range.start, *range.end), std::max(range.start, *range.end),
                               static_cast<std::uint32_t>(table.rowNumber()), range.table});
@@ -228,7 +291,8 @@ RunResult runCheck(InputBuffer &in, Output &out, bool json)
             findings.overlap(pair);
         });
     findings.summary(tally);
-    result.clean = tally.refused == 0 && tally.invalid == 0 && tally.overlaps == 0;
+    result.clean =
+        tally.refused == 0 && tally.invalid == 0 && tally.overlaps == 0 && tally.warned == 0;
     return result;
 }
 

@@ -46,11 +46,14 @@ struct Overlap {
 std::uint64_t findOverlaps(std::vector<MappedRange> &ranges, std::size_t listed,
                            const std::function<void(const Overlap &)> &report);
 
-// Reads a mapping table and writes each row the rules refuse or cannot read,
-// then each overlapping pair of answered slave rows, then a summary; as text,
-// or as JSON Lines when `json` is set. Clean when nothing was found; a header
-// that cannot be read, or more rows than it counts, is the run's problem.
-// Master rows are counted but not compared.
-RunResult runCheck(InputBuffer &in, Output &out, bool json);
+// Reads a mapping table and writes each row the rules refuse or cannot read
+// and each field a silent rule read, then each overlapping pair of answered
+// slave rows, then a summary; as text, or as JSON Lines when `json` is set.
+// A run of no word or bit covers no number and is a warning, not a range.
+// Clean when nothing was found; a header that cannot be read, or more rows
+// than it counts, is the run's problem. Master rows are counted but not
+// compared.
+RunResult runCheck(InputBuffer &in, Output &out, bool json, Readings readings = Readings::Warn,
+                   StopRequested stop = nullptr);
 
 } // namespace Corvane::Answers

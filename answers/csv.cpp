@@ -8,8 +8,6 @@ namespace Corvane::Answers {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kUnclosedQuote =
-    "a quoted field is not closed before the end of the input";
 constexpr std::string_view kQuoteInside =
     "a quote stands inside a field that is not quoted as a whole";
 constexpr std::string_view kTextAfterQuote = "text follows the closing quote of a field";
@@ -101,7 +99,8 @@ bool CsvReader::next()
     m_overlong = false;
     if (m_skipping) {
         m_skipping = false;
-        m_input.skipLine(LineEnds::AnyBreak);
+        if (const char end = m_input.skipLine(LineEnds::AnyBreak))
+            countLineEnd(end);
     }
     if (!m_started) {
         m_started = true;
@@ -119,8 +118,11 @@ bool CsvReader::next()
             return false;
         if (!isLineEnd(m_input.held().front()))
             break;
+        countLineEnd(m_input.held().front());
         m_input.consume(1);
     }
+    m_afterCr = false; // the record begins with no line end
+    m_recordLine = m_line;
 
     // Most records hold no quote: their fields are views of the input, found
     // in the one pass that looks for the record's end.
@@ -141,6 +143,7 @@ bool CsvReader::next()
             if (held[i] == '"')
                 return readQuoted();
             splitPlain(held.substr(0, i));
+            countLineEnd(held[i]);
             m_input.consume(i + 1);
             return true;
         }
@@ -185,8 +188,10 @@ bool CsvReader::readQuoted()
     m_fieldEnds.clear();
     std::size_t position = 0; // in the held bytes, from the record's start
     std::size_t fieldStart = 0;
-    bool quoted = false;    // inside a quoted field
-    bool wasQuoted = false; // the current field began with a quote
+    bool quoted = false;     // inside a quoted field
+    bool wasQuoted = false;  // the current field began with a quote
+    std::size_t quoteAt = 0; // where the quote now open stands, and on which line
+    std::int64_t quoteLine = 0;
     // The byte at `position`, reading more when the held bytes run out.
     const auto peek = [&]() -> int {
         if (position == m_input.held().size() && !m_input.fill())
@@ -204,26 +209,60 @@ bool CsvReader::readQuoted()
         return true;
     };
 
+    // A quote that is never closed, seen at the end of the input or at the
+    // limit: the record is the quote's fault alone. It ends at the end of the
+    // quote's line, where reading goes on; a quote's line that is itself too
+    // long stays an over-long record.
+    const auto unclosed = [&] {
+        const std::string_view held = m_input.held();
+        std::size_t end = quoteAt;
+        while (end < position && !isLineEnd(held[end]))
+            ++end;
+        if (end == position && position == kLongestRecord) {
+            markOverlong(position);
+            return true;
+        }
+        m_fields.clear();
+        m_unclosed = "a quote opened on line " + std::to_string(quoteLine) + " is not closed";
+        m_problem = m_unclosed;
+        m_line = quoteLine;
+        m_afterCr = false;
+        if (end < held.size()) {
+            countLineEnd(held[end]);
+            ++end;
+        }
+        m_input.consume(end);
+        return true;
+    };
+
     for (;;) {
         const int c = peek();
         if (c == kEnd) {
             if (m_input.failed())
                 return false;
             if (quoted)
-                note(kUnclosedQuote);
+                return unclosed();
             return finish();
         }
         if (!quoted && isLineEnd(static_cast<char>(c))) {
             finish();
+            countLineEnd(static_cast<char>(c));
             m_input.consume(1);
             return true;
         }
         if (position == kLongestRecord) {
+            if (quoted)
+                return unclosed();
             markOverlong(position);
             return true;
         }
         ++position;
         if (quoted) {
+            // Line ends inside a quoted field end lines of the input too.
+            if (isLineEnd(static_cast<char>(c)))
+                countLineEnd(static_cast<char>(c));
+            else
+                m_afterCr = false;
             if (c != '"') {
                 m_scratch += static_cast<char>(c);
             } else if (peek() == '"' && position < kLongestRecord) {
@@ -244,14 +283,30 @@ bool CsvReader::readQuoted()
             if (m_scratch.size() == fieldStart && !wasQuoted) {
                 quoted = true;
                 wasQuoted = true;
+                quoteAt = position - 1;
+                quoteLine = m_line;
                 continue;
             }
             note(kQuoteInside);
         } else if (wasQuoted) {
+            // A quoted field that ran over lines to a quote followed by text:
+            // the quote that opened it was a stray one, and the lines it took
+            // in are rows of their own.
+            if (quoteLine < m_line)
+                return unclosed();
             note(kTextAfterQuote);
         }
         m_scratch += static_cast<char>(c);
     }
+}
+
+std::string spreadsheetSafe(std::string_view field)
+{
+    std::string text;
+    if (startsFormula(field))
+        text += '\'';
+    text += field;
+    return text;
 }
 
 void writeCsvField(Output &out, std::string_view field, CellSafety safety)

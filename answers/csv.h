@@ -5,6 +5,7 @@
 #include "answers/input.h"
 #include "answers/output.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,8 +19,11 @@ namespace Corvane::Answers {
 // Reads one record at a time, holding at most one record: a record longer
 // than kLongestRecord bytes (quotes and separators counted, the line end not)
 // is reported without its fields, and reading goes on after the next line
-// end, so a stray quote or a line that never ends costs neither memory nor
-// the records behind it.
+// end, so a line that never ends costs neither memory nor the records behind
+// it. A quote still open at the end of the input or at the limit, or one
+// whose field runs over lines to a quote followed by text, is reported as a
+// record of its own, without fields, and reading goes on at the line after
+// the one where it opened: a stray quote costs one row.
 class CsvReader {
 public:
     explicit CsvReader(InputBuffer &input);
@@ -35,6 +39,9 @@ public:
     std::string_view problem() const { return m_problem; }
     // The record is longer than kLongestRecord bytes and has no fields.
     bool overlong() const { return m_overlong; }
+    // The physical line of the input where the record read begins, from 1;
+    // CR LF, LF and a lone CR each end a line.
+    std::int64_t line() const { return m_recordLine; }
 
 private:
     bool readQuoted();
@@ -44,6 +51,14 @@ private:
     void markOverlong(std::size_t length);
     void splitPlain(std::string_view record);
     void note(std::string_view problem);
+    // Counts a line end consumed: a CR ends a line, and so does an LF that
+    // does not follow a CR.
+    void countLineEnd(char end)
+    {
+        if (end == '\r' || !m_afterCr)
+            ++m_line;
+        m_afterCr = end == '\r';
+    }
 
     InputBuffer &m_input;
     bool m_started = false;
@@ -53,12 +68,20 @@ private:
     std::vector<std::size_t> m_fieldEnds;
     std::string m_scratch;
     std::string_view m_problem;
+    std::string m_unclosed; // the problem of a quote that is never closed
+    std::int64_t m_line = 1;
+    std::int64_t m_recordLine = 1;
+    bool m_afterCr = false;
 };
 
 // How cells are written. Spreadsheet puts an apostrophe before a cell that
 // begins with =, +, -, @, a tab or a CR and is no plain number, so that a
 // spreadsheet shows it as text instead of running it as a formula.
 enum class CellSafety { Verbatim, Spreadsheet };
+
+// A cell's text as Spreadsheet safety writes it, before any quoting:
+// "=1+2" -> "'=1+2", "-5" -> "-5", "a" -> "a".
+std::string spreadsheetSafe(std::string_view field);
 
 // Writes one field, quoting it when it needs quotes.
 // "a" -> a; "b,c" -> "b,c"; "say \"hi\"" -> "say ""hi""";

@@ -65,17 +65,17 @@ bool InputBuffer::fill()
     return !m_ended;
 }
 
-void InputBuffer::skipLine(LineEnds ends)
+char InputBuffer::skipLine(LineEnds ends)
 {
     for (;;) {
         const std::string_view text = held();
         if (const std::size_t end = lineEnd(text, ends); end != std::string_view::npos) {
             consume(end + 1);
-            return;
+            return text[end];
         }
         consume(text.size());
         if (!fill())
-            return;
+            return 0;
     }
 }
 

@@ -50,8 +50,9 @@ public:
     bool fill();
     // Drops everything up to and including the next line end, reading on as
     // far as it takes: the rest of an over-long record costs no memory.
-    // "rest of it\nnext" -> "next"
-    void skipLine(LineEnds ends);
+    // Returns the line end dropped, or 0 at the end of the input.
+    // "rest of it\nnext" -> "next", '\n'
+    char skipLine(LineEnds ends);
     bool failed() const { return m_error != 0; }
     int error() const { return m_error; }
     std::string_view name() const { return m_source.name(); }

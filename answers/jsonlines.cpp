@@ -125,7 +125,7 @@ std::variant<Request, RequestError> requestFromJsonLine(std::string_view line)
     return requestFromFields(fields, true);
 }
 
-RunResult runJsonLines(InputBuffer &in, Output &out)
+RunResult runJsonLines(InputBuffer &in, Output &out, Readings readings, StopRequested stop)
 {
     RunResult result;
     std::int64_t lineNumber = 0;
@@ -136,6 +136,11 @@ RunResult runJsonLines(InputBuffer &in, Output &out)
         const LineReader::Read read = reader.next(line);
         if (read == LineReader::Read::End)
             break;
+        // A line read when the stop was asked for may be cut short.
+        if (stop && stop()) {
+            result.stopped = true;
+            break;
+        }
         ++lineNumber;
         Answer answer;
         if (read == LineReader::Read::Overlong) {
@@ -145,12 +150,13 @@ RunResult runJsonLines(InputBuffer &in, Output &out)
             if (const auto *error = std::get_if<RequestError>(&request))
                 answer = invalid(error->message);
             else
-                answer = translate(std::get<Request>(request));
+                answer = translate(std::get<Request>(request), readings);
         }
         if (answer.status == Status::Invalid)
             result.clean = false;
         writeJson(json, answer, "line", lineNumber);
         out.put('\n');
+        result.answered = lineNumber;
     }
     return result;
 }

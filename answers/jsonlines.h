@@ -32,6 +32,7 @@ std::variant<Request, RequestError> requestFromJsonLine(std::string_view line);
 // than kLongestRecord bytes gets an error line, and the lines after it are
 // read as usual. Stops early when the output fails; the caller asks `in` and
 // `out` for errors.
-RunResult runJsonLines(InputBuffer &in, Output &out);
+RunResult runJsonLines(InputBuffer &in, Output &out, Readings readings = Readings::Warn,
+                       StopRequested stop = nullptr);
 
 } // namespace Corvane::Answers

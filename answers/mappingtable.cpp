@@ -4,19 +4,7 @@
 
 namespace Corvane::Answers {
 
-std::string columnName(std::string_view header)
-{
-    const std::size_t first = header.find_first_not_of(" \t");
-    const std::size_t last = header.find_last_not_of(" \t");
-    std::string name;
-    if (first != std::string_view::npos)
-        name = header.substr(first, last - first + 1);
-    for (char &c : name) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return name;
-}
+std::string columnName(std::string_view header) { return foldedName(header); }
 
 MappingTable::MappingTable(InputBuffer &input) : m_reader(input) {}
 
@@ -60,7 +48,7 @@ bool MappingTable::nextRow()
     return true;
 }
 
-Answer MappingTable::translateRow()
+Answer MappingTable::translateRow(Readings readings)
 {
     if (m_reader.overlong())
         return invalid(overlongMessage("the row"));
@@ -78,7 +66,8 @@ Answer MappingTable::translateRow()
         const auto cell = [&row](const std::optional<std::size_t> &column) {
             return column ? row[*column] : std::string_view();
         };
-        return translateSlave({cell(m_address), cell(m_start), cell(m_count)});
+        return withReadings(translateSlave({cell(m_address), cell(m_start), cell(m_count)}),
+                            readings);
     }
     m_fields.clear();
     for (const auto &[name, index] : m_columns) {
@@ -91,7 +80,7 @@ Answer MappingTable::translateRow()
     const auto request = requestFromFields(m_fields, false);
     if (const auto *error = std::get_if<RequestError>(&request))
         return invalid(error->message);
-    return translate(std::get<Request>(request));
+    return translate(std::get<Request>(request), readings);
 }
 
 } // namespace Corvane::Answers

@@ -42,7 +42,7 @@ public:
     // counted from 1 after the header, and what it translates to.
     std::span<const std::string_view> row() const { return m_reader.fields(); }
     std::int64_t rowNumber() const { return m_rowNumber; }
-    Answer translateRow();
+    Answer translateRow(Readings readings = Readings::Warn);
 
 private:
     CsvReader m_reader;
@@ -63,7 +63,15 @@ struct RunResult {
     // Every row translated (batch), every line a request (JSON Lines),
     // nothing found (check).
     bool clean = true;
+    // The rows or lines answered, the last one whole.
+    std::int64_t answered = 0;
+    // Asked to stop before the input ended.
+    bool stopped = false;
 };
+
+// Asked between two rows: true when the run should stop there, with every
+// row written whole. No function: the run goes on to the end.
+using StopRequested = bool (*)();
 
 // Header names are matched without regard to case or surrounding blanks,
 // since they name columns rather than carry texts for the window.

@@ -39,7 +39,59 @@ bool listed(std::span<const std::string_view> names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// " 03 - Read " -> "03 - Read"
+std::string_view withoutOuterBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
 } // namespace
+
+std::string escapedText(std::string_view text)
+{
+    static constexpr std::string_view kHexDigits = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else {
+            out += "\\x";
+            out += kHexDigits[byte >> 4];
+            out += kHexDigits[byte & 0xF];
+        }
+    }
+    return out;
+}
+
+std::string foldedName(std::string_view text)
+{
+    std::string name(withoutOuterBlanks(text));
+    std::transform(name.begin(), name.end(), name.begin(), Text::toLower);
+    return name;
+}
+
+const Master::ModbusCommand *commandNamed(std::string_view text)
+{
+    const std::string_view named = withoutOuterBlanks(text);
+    if (isBareNumber(named))
+        return Master::commandWithNumber(named);
+    for (const Master::ModbusCommand &command : Master::modbusCommands()) {
+        if (!named.empty() && withoutOuterBlanks(command.text) == named)
+            return &command;
+    }
+    return nullptr;
+}
 
 std::string quotedText(std::string_view text)
 {
@@ -54,7 +106,7 @@ std::string quotedText(std::string_view text)
     std::string out;
     out.reserve(cut + 5);
     out += '"';
-    out += text.substr(0, cut);
+    out += escapedText(text.substr(0, cut));
     out += '"';
     if (cut < text.size())
         out += "...";
@@ -93,26 +145,44 @@ std::variant<Master::MasterWindowState, RequestError> resolveMaster(const Master
         return RequestError{badFormatMessage(*texts.format)};
     Master::MasterWindowState state = verbatimState(texts);
 
-    if (!texts.command)
+    if (!texts.command) {
         state.command = Master::defaultCommand(kStartMessageType);
-    // A bare number is a shortcut, never a text the lists hold, so an unknown
-    // one is a mistake rather than a command to compose with an empty code.
-    if (isBareNumber(state.command)) {
-        const Master::ModbusCommand *command = Master::commandWithNumber(state.command);
+    } else {
+        // A text that names no command would compose an address that no
+        // request maps to.
+        const Master::ModbusCommand *command = commandNamed(*texts.command);
         if (!command)
-            return RequestError{"command " + quotedText(state.command) +
-                                " is no Modbus command: use " +
-                                Text::joinedList(Master::commandNumberGroups(" to "), "or") +
-                                ", or the command's full text"};
+            return RequestError{"command " + quotedText(*texts.command) +
+                                    " is no Modbus command: use " +
+                                    Text::joinedList(Master::commandNumberGroups(" to "), "or") +
+                                    ", or the command's full text",
+                                true};
         state.command = command->text;
     }
 
-    if (!texts.messageType)
+    if (!texts.messageType) {
         state.messageType = Master::defaultMessageType(state.command);
-    else if (*texts.messageType == "read")
-        state.messageType = Master::kReadMessageType;
-    else if (*texts.messageType == "write")
-        state.messageType = Master::kWriteMessageType;
+    } else {
+        // "read", "Read", " Read" and "READ" all name the entry " Read".
+        const std::string named = foldedName(*texts.messageType);
+        if (named == "read")
+            state.messageType = Master::kReadMessageType;
+        else if (named == "write")
+            state.messageType = Master::kWriteMessageType;
+        else
+            return RequestError{"message type " + quotedText(*texts.messageType) +
+                                    " is none: use read or write, or the entry's full text",
+                                true};
+        // A read under the message type Write escapes the rule that keeps
+        // reads from the broadcast address, and asks for a request that no
+        // PLC message describes. A write under Read is the rules' to judge.
+        const Master::ModbusCommand *command = Master::commandWithText(state.command);
+        if (command->direction == Master::CommandDirection::Read &&
+            state.messageType == Master::kWriteMessageType)
+            return RequestError{"command " + quotedText(withoutOuterBlanks(state.command)) +
+                                    " reads: its message type is read, not write",
+                                true};
+    }
 
     if (!texts.subfunction)
         state.subfunction = Master::defaultSubfunction(kStartMessageType);

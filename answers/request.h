@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "master/commands.h"
 #include "master/mastertranslation.h"
 
 #include <optional>
@@ -36,15 +37,20 @@ struct MasterTexts {
 
 using Request = std::variant<SlaveTexts, MasterTexts>;
 
-// A request that cannot be translated at all, and why.
+// A request that cannot be translated at all, and why. A refusal is a
+// request whose texts name nothing the rules know (a command that is none);
+// the others do not say what to translate.
 struct RequestError {
     std::string message;
+    bool refusal = false;
 };
 
 // The window state of a request as the command line reads it: the defaults
-// and the shortcuts applied. "3" as a command is
-// " 03 - Read Holding Registers  (4X)", "write" as a message type is " Write",
-// and a missing message type follows the command.
+// and the shortcuts applied. A command is named by its entry's text, blanks
+// around it aside, or by its function number: "3" and " 03 - Read Holding
+// Registers  (4X) " are " 03 - Read Holding Registers  (4X)"; any other text
+// is refused. "write" as a message type is " Write", and a missing message
+// type follows the command.
 // {command "16"} -> PLC-5, NXYY:Z, " Write", " 16 - Pre-set Multiple Registers  (4X)";
 // {plc "4"} -> error "plc must be 5 or 3, not \"4\"".
 std::variant<Master::MasterWindowState, RequestError> resolveMaster(const MasterTexts &texts);
@@ -71,9 +77,23 @@ std::variant<Request, RequestError> requestFromFields(std::span<const NamedField
                                                       bool strict);
 
 // A user's text as an error message quotes it: in double quotes, cut after
-// 80 characters so that a huge text cannot flood the message.
-// "PLC-5" -> "\"PLC-5\""; 100 x "9" -> "\"" + 80 x "9" + "\"..."
+// 80 characters so that a huge text cannot flood the message, its control
+// characters escaped so that a message stays on one line.
+// "PLC-5" -> "\"PLC-5\""; 100 x "9" -> "\"" + 80 x "9" + "\"..."; "a\nb" -> "\"a\\nb\""
 std::string quotedText(std::string_view text);
+
+// A text with its control characters escaped as C writes them, for one line
+// of a message: "a\tb\n" -> "a\\tb\\n", "\x01" -> "\\x01".
+std::string escapedText(std::string_view text);
+
+// A name as names are matched, blanks around it aside and its letters in
+// lower case: " Mode " -> "mode", " Read" -> "read".
+std::string foldedName(std::string_view text);
+
+// The command a text names: its entry's text, blanks around it aside, or its
+// function number. "3", "03" and "  03 - Read Holding Registers  (4X) " -> 03;
+// "03 - x", "99" and "" -> none.
+const Master::ModbusCommand *commandNamed(std::string_view text);
 
 // Why a PLC type or PLC-5 format named in a request or an option is none:
 // "plc must be 5 or 3, not \"4\""; "format must be NXYY:Z, NXYZ:Z or NYXZ:Z, not \"x\""

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace Corvane::Answers {
 namespace {
@@ -18,20 +19,26 @@ struct Value {
         Null,   // JSON null, an empty cell
         Flag,   // JSON true or false (`number` 1 or 0); not a CSV column
         Number,
-        Text,  // a user's or a message's text: quoted and escaped as it needs
-        Word,  // this program's own word or number text: never needs quotes
-        Codes, // function codes: a JSON array, a CSV cell "06,16"
+        Text,     // a user's or a message's text: quoted and escaped as it needs
+        Word,     // this program's own word or number text: never needs quotes
+        Codes,    // function codes: a JSON array, a CSV cell "06,16"
+        Warnings, // a JSON array of objects, a CSV cell of messages
     };
 
     constexpr Value() = default;
     constexpr explicit Value(Kind kind, std::int64_t number = 0) : kind(kind), number(number) {}
     constexpr Value(Kind kind, std::string_view text) : kind(kind), text(text) {}
     constexpr explicit Value(const FunctionCodes &codes) : kind(Kind::Codes), codes(&codes) {}
+    constexpr explicit Value(const std::vector<Warning> &warnings)
+        : kind(Kind::Warnings), warnings(&warnings)
+    {
+    }
 
     Kind kind = Kind::Absent;
     std::int64_t number = 0;
     std::string_view text;
     const FunctionCodes *codes = nullptr;
+    const std::vector<Warning> *warnings = nullptr;
 };
 
 constexpr Value absent() { return {}; }
@@ -160,6 +167,10 @@ constexpr std::array kFields{
     Field{"write_functions", Both,
           [](const Row &r) { return r.details ? codes(r.details->functions->write) : absent(); },
           true},
+    Field{"warnings", Both,
+          [](const Row &r) {
+              return r.answer.warnings.empty() ? absent() : Value(r.answer.warnings);
+          }},
 };
 
 // The fields of one format, in order.
@@ -216,6 +227,9 @@ template <const auto &Fields, typename Write> void forEachField(Write &&write)
     case Value::Kind::Codes:
         out.write(value.codes->cell);
         break;
+    case Value::Kind::Warnings:
+        writeCsvField(out, joinedWarnings(*value.warnings), safety);
+        break;
     case Value::Kind::Absent:
     case Value::Kind::Null:
     case Value::Kind::Flag:
@@ -247,6 +261,20 @@ template <const auto &Fields, typename Write> void forEachField(Write &&write)
         json.beginArray();
         for (const std::int16_t code : value.codes->codes)
             json.value(code);
+        json.endArray();
+        return;
+    case Value::Kind::Warnings:
+        json.key(name);
+        json.beginArray();
+        for (const Warning &warning : *value.warnings) {
+            json.beginObject();
+            json.member("field", warning.field);
+            json.member("text", warning.text);
+            json.member("read_as", warning.value);
+            json.member("reason", warning.reason);
+            json.member("message", warning.message);
+            json.endObject();
+        }
         json.endArray();
         return;
     }

@@ -7,6 +7,7 @@
 #include "cli/exitstatus.h"
 #include "cli/files.h"
 #include "cli/helptexts.h"
+#include "cli/stopping.h"
 #include "cli/subcommands.h"
 #include "core/wording.h"
 
@@ -39,6 +40,7 @@ public:
                        "Read requests as JSON Lines from standard input, one per line, and "
                        "write one result line for each, in order");
         m_app.add_flag("--version", m_version, "Print the version and exit");
+        addStrictFlag(m_app, m_arguments);
         for (const Subcommand &subcommand : subcommands()) {
             CLI::App *app =
                 m_app.add_subcommand(std::string(subcommand.name), std::string(subcommand.summary));
@@ -179,7 +181,9 @@ int Parser::run(const std::vector<std::string> &arguments, Context &context)
             return usageError(context.err, "--jsonl reads its requests from standard input and "
                                            "takes no subcommand");
         return withInput("-", context, [&](InputBuffer &input) {
-            return runStatus(Answers::runJsonLines(input, context.out), input, context);
+            return runStatus(
+                Answers::runJsonLines(input, context.out, m_arguments.readings(), stopRequested),
+                input, context, "line");
         });
     }
     for (const auto &[subcommand, app] : m_subcommands) {
@@ -216,7 +220,7 @@ int runCommandLine(const std::vector<std::string> &arguments, const Streams &str
 {
     Output out(streams.out);
     Output err(streams.err);
-    Context context{streams.in, out, err};
+    Context context{streams.in, out, err, streams.out};
     int status = kExitIoError;
     try {
         Parser parser;

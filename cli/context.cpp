@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/context.h"
 
+#include "answers/request.h"
 #include "cli/exitstatus.h"
 #include "cli/files.h"
+#include "cli/stopping.h"
 
 #include <algorithm>
 #include <memory>
@@ -33,7 +35,7 @@ void writeMessage(Output &err, std::initializer_list<std::string_view> parts)
     err.write(kProgram);
     err.write(": ");
     for (const std::string_view part : parts)
-        err.write(part);
+        err.write(Answers::escapedText(part));
     err.put('\n');
 }
 
@@ -58,6 +60,11 @@ int withInput(const std::string &path, Context &context,
         file = std::move(opened.source);
         source = file.get();
     }
+    if (sameRegularFile(*source, context.outSink)) {
+        writeMessage(context.err, {source->name(), " is the output as well: the run would read "
+                                                   "what it writes"});
+        return kExitIoError;
+    }
     InputBuffer input(*source, &context.out);
     const int status = body(input);
     if (input.failed() && !context.out.failed()) {
@@ -67,8 +74,17 @@ int withInput(const std::string &path, Context &context,
     return status;
 }
 
-int runStatus(const Answers::RunResult &result, const InputBuffer &input, Context &context)
+int runStatus(const Answers::RunResult &result, const InputBuffer &input, Context &context,
+              std::string_view unit)
 {
+    if (const int signal = stopSignal(); signal != 0) {
+        const std::string when =
+            result.answered == 0
+                ? std::string("before the first ") + std::string(unit)
+                : "after " + std::string(unit) + " " + std::to_string(result.answered);
+        writeMessage(context.err, {"stopped by ", signalName(signal), " ", when});
+        return 128 + signal;
+    }
     if (!result.problem.empty()) {
         writeMessage(context.err, {input.name(), ": ", result.problem});
         return kExitRefused;

@@ -22,9 +22,11 @@ struct Context {
     Answers::ByteSource &in;
     Output &out;
     Output &err;
+    const Answers::ByteSink &outSink; // where `out` goes, to tell it from the input
 };
 
-// One line of a message: the program's name and the parts.
+// One line of a message: the program's name and the parts, their control
+// characters escaped so that it stays one line.
 // {"cannot read ", "table.csv", ": Is a directory"} -> "corvane-cli: cannot read table.csv: Is a
 // directory\n"
 void writeMessage(Output &err, std::initializer_list<std::string_view> parts);
@@ -41,7 +43,10 @@ int withInput(const std::string &path, Context &context,
               const std::function<int(InputBuffer &)> &body);
 
 // The status of a run over a table or a stream: its problem on standard
-// error and status 2, status 2 when not clean, 0 otherwise.
-int runStatus(const Answers::RunResult &result, const InputBuffer &input, Context &context);
+// error and status 2, status 2 when not clean, 0 otherwise. A run stopped by
+// a signal says after which row (or line, `unit`) it stopped, and ends with
+// 128 and the signal's number.
+int runStatus(const Answers::RunResult &result, const InputBuffer &input, Context &context,
+              std::string_view unit = "row");
 
 } // namespace Corvane::Cli

@@ -28,6 +28,7 @@ public:
     FileDescriptorSource &operator=(const FileDescriptorSource &) = delete;
     IoResult read(char *buffer, std::size_t size) override;
     std::string_view name() const override { return m_name; }
+    int descriptor() const { return m_descriptor; }
 
 private:
     int m_descriptor;
@@ -39,6 +40,7 @@ class FileDescriptorSink : public ByteSink {
 public:
     explicit FileDescriptorSink(int descriptor) : m_descriptor(descriptor) {}
     IoResult write(const char *data, std::size_t size) override;
+    int descriptor() const { return m_descriptor; }
 
 private:
     int m_descriptor;
@@ -63,5 +65,10 @@ struct StandardStreams {
 
 // "No space left on device" for ENOSPC; the C library's text for an errno value.
 std::string errorText(int error);
+
+// True when both are one regular file (same device and file), as in
+// `corvane-cli batch t.csv >> t.csv`: a run would read what it writes.
+// Terminals, pipes and the tests' texts in memory are never the same file.
+bool sameRegularFile(const ByteSource &input, const ByteSink &output);
 
 } // namespace Corvane::Cli

@@ -12,6 +12,7 @@
 #include "answers/resultfields.h"
 #include "cli/exitstatus.h"
 #include "cli/helptexts.h"
+#include "cli/stopping.h"
 #include "master/addressingscheme.h"
 #include "master/commands.h"
 
@@ -42,6 +43,12 @@ void addJsonFlag(CLI::App &sub, Arguments &arguments, const std::string &descrip
 
 int report(const Answer &answer, bool json, Context &context)
 {
+    // Beside a text answer, each warning is a line of its own; in JSON the
+    // answer carries them.
+    if (!json && answer.status == Status::Translated) {
+        for (const Warning &warning : answer.warnings)
+            writeMessage(context.err, {"warning: ", warning.message});
+    }
     if (json) {
         JsonWriter writer(context.out);
         writeJson(writer, answer);
@@ -59,12 +66,15 @@ void declareSlave(CLI::App &sub, Arguments &arguments)
         ->required();
     sub.add_option("COUNT", arguments.count, "number of A-B words or bits, e.g. 10")->required();
     addJsonFlag(sub, arguments, "Write one JSON object instead of text");
+    addStrictFlag(sub, arguments);
 }
 
 int runSlave(Arguments &arguments, Context &context)
 {
-    return report(translateSlave({arguments.address, arguments.start, arguments.count}),
-                  arguments.json, context);
+    return report(
+        withReadings(translateSlave({arguments.address, arguments.start, arguments.count}),
+                     arguments.readings()),
+        arguments.json, context);
 }
 
 void declareMaster(CLI::App &sub, Arguments &arguments)
@@ -89,6 +99,7 @@ void declareMaster(CLI::App &sub, Arguments &arguments)
     sub.add_option("--register", arguments.registerText, "start register or coil");
     sub.add_option("--slave", arguments.slave, "Modbus slave address");
     addJsonFlag(sub, arguments, "Write one JSON object instead of text");
+    addStrictFlag(sub, arguments);
 }
 
 int runMaster(Arguments &arguments, Context &context)
@@ -102,10 +113,15 @@ int runMaster(Arguments &arguments, Context &context)
     texts.registerText = arguments.registerText;
     texts.slave = arguments.slave;
     const auto resolved = resolveMaster(texts);
-    if (const auto *error = std::get_if<RequestError>(&resolved))
-        return usageError(context.err, error->message, "master");
-    return report(translateMaster(std::get<Master::MasterWindowState>(resolved)), arguments.json,
-                  context);
+    if (const auto *error = std::get_if<RequestError>(&resolved)) {
+        if (!error->refusal)
+            return usageError(context.err, error->message, "master");
+        writeMessage(context.err, {error->message});
+        return kExitRefused;
+    }
+    return report(withReadings(translateMaster(std::get<Master::MasterWindowState>(resolved)),
+                               arguments.readings()),
+                  arguments.json, context);
 }
 
 void declareDecode(CLI::App &sub, Arguments &arguments)
@@ -150,6 +166,7 @@ void declareBatch(CLI::App &sub, Arguments &arguments)
     sub.add_flag("--safe-for-spreadsheets", arguments.safeForSpreadsheets,
                  "Put an apostrophe before cells a spreadsheet would run as formulas")
         ->excludes(json);
+    addStrictFlag(sub, arguments);
 }
 
 int runBatchFile(Arguments &arguments, Context &context)
@@ -157,6 +174,8 @@ int runBatchFile(Arguments &arguments, Context &context)
     BatchOptions options;
     options.output = arguments.json ? BatchOutput::JsonLines : BatchOutput::Csv;
     options.safety = arguments.safeForSpreadsheets ? CellSafety::Spreadsheet : CellSafety::Verbatim;
+    options.readings = arguments.readings();
+    options.stop = stopRequested;
     return withInput(arguments.file, context, [&](InputBuffer &input) {
         return runStatus(runBatch(input, context.out, options), input, context);
     });
@@ -166,12 +185,15 @@ void declareCheck(CLI::App &sub, Arguments &arguments)
 {
     sub.add_option("FILE", arguments.file, "the CSV file, or - for standard input")->required();
     addJsonFlag(sub, arguments, "Write JSON Lines instead of text");
+    addStrictFlag(sub, arguments);
 }
 
 int runCheckFile(Arguments &arguments, Context &context)
 {
     return withInput(arguments.file, context, [&](InputBuffer &input) {
-        return runStatus(runCheck(input, context.out, arguments.json), input, context);
+        return runStatus(
+            runCheck(input, context.out, arguments.json, arguments.readings(), stopRequested),
+            input, context);
     });
 }
 
@@ -190,6 +212,13 @@ constexpr std::array kSubcommands{
 };
 
 } // namespace
+
+void addStrictFlag(CLI::App &app, Arguments &arguments)
+{
+    app.add_flag("--strict", arguments.strict,
+                 "Refuse a request whose field was read by a silent rule (no number, text after "
+                 "the number, out of range, a fraction rounded) instead of warning");
+}
 
 std::optional<std::string> Given::given() const
 {

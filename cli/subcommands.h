@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "answers/answer.h"
 #include "cli/context.h"
 
 #include <optional>
@@ -43,7 +44,16 @@ struct Arguments {
     Given decodePlc, decodeFormat; // decode --plc, --format
     bool json = false;
     bool safeForSpreadsheets = false;
+    bool strict = false; // a field read by a silent rule refuses the request
+
+    Answers::Readings readings() const
+    {
+        return strict ? Answers::Readings::Refuse : Answers::Readings::Warn;
+    }
 };
+
+// --strict, for each subcommand that translates and for --jsonl.
+void addStrictFlag(CLI::App &app, Arguments &arguments);
 
 struct Subcommand {
     std::string_view name;

@@ -18,4 +18,10 @@ constexpr char toUpper(char c)
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// 'F' -> 'f'; anything but an upper-case letter is returned as it is.
+constexpr char toLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 } // namespace Corvane::Text

@@ -73,6 +73,8 @@ template <bool SkipBlanks> Decimal scanDecimal(std::string_view text, std::size_
     return d;
 }
 
+bool hasFraction(const Decimal &d) { return d.firstFractionDigit != 0 || d.fractionTailNonZero; }
+
 // Rounds half to even and checks the 32-bit range.
 std::optional<std::int32_t> toInt32(const Decimal &d)
 {
@@ -94,30 +96,48 @@ std::optional<std::int32_t> toInt32(const Decimal &d)
     return static_cast<std::int32_t>(magnitude);
 }
 
-std::optional<std::int32_t> readWholeText(std::string_view text)
+WholeTextReading readWholeText(std::string_view text)
 {
+    WholeTextReading reading;
     std::size_t pos = 0;
     while (pos < text.size() && isWholeTextBlank(text[pos]))
         ++pos;
     const Decimal d = scanDecimal<false>(text, pos);
-    if (!d.found)
-        return std::nullopt;
-    for (std::size_t rest = d.end; rest < text.size(); ++rest) {
+    reading.notes.noNumber = !d.found;
+    for (std::size_t rest = d.end; rest < text.size() && d.found; ++rest) {
         if (!isWholeTextBlank(text[rest]))
-            return std::nullopt;
+            reading.notes.noNumber = true;
     }
-    return toInt32(d);
+    if (reading.notes.noNumber)
+        return reading;
+    reading.value = toInt32(d);
+    reading.notes.outOfRange = !reading.value;
+    reading.notes.rounded = reading.value && hasFraction(d);
+    return reading;
 }
 
 } // namespace
 
-std::optional<std::int32_t> wholeText32(std::string_view text) { return readWholeText(text); }
+WholeTextReading readWholeText32(std::string_view text) { return readWholeText(text); }
+
+WholeTextReading readWholeText16(std::string_view text)
+{
+    WholeTextReading reading = readWholeText(text);
+    if (reading.value && (*reading.value < std::numeric_limits<std::int16_t>::min() ||
+                          *reading.value > std::numeric_limits<std::int16_t>::max())) {
+        reading.value.reset();
+        reading.notes.outOfRange = true;
+        reading.notes.rounded = false;
+    }
+    return reading;
+}
+
+std::optional<std::int32_t> wholeText32(std::string_view text) { return readWholeText(text).value; }
 
 std::optional<std::int16_t> wholeText16(std::string_view text)
 {
-    const auto value = readWholeText(text);
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
+    const auto value = readWholeText16(text).value;
+    if (!value)
         return std::nullopt;
     return static_cast<std::int16_t>(*value);
 }
@@ -125,12 +145,26 @@ std::optional<std::int16_t> wholeText16(std::string_view text)
 LeadingNumber leadingNumber(std::string_view field)
 {
     const Decimal d = scanDecimal<true>(field, 0);
-    if (!d.found)
-        return {};
+    LeadingNumber number;
+    if (!d.found) {
+        number.notes.noNumber = true;
+        return number;
+    }
+    // Blanks are not read anywhere in the field, so text after the number
+    // counts only from its first other character.
+    std::size_t rest = d.end;
+    while (rest < field.size() && isFieldBlank(field[rest]))
+        ++rest;
+    number.notes.ignored = field.substr(rest);
     const auto value = toInt32(d);
-    if (!value)
-        return {false, 0};
-    return {true, *value};
+    if (!value) {
+        number.inRange = false;
+        number.notes.outOfRange = true;
+        return number;
+    }
+    number.value = *value;
+    number.notes.rounded = hasFraction(d);
+    return number;
 }
 
 } // namespace Corvane::NumberReading

@@ -37,15 +37,30 @@ bool fails(const ValidationCheck &check, const MasterWindowState &state, std::in
 
 } // namespace
 
-MasterRequest ReadMasterInputs(const MasterWindowState &state)
+namespace {
+
+// A whole-text field into `target`, which keeps its -1 when the text does not
+// convert.
+void readWholeText(std::string_view name, std::string_view text, std::int16_t &target,
+                   NumberReading::FieldReadings *readings)
+{
+    const NumberReading::WholeTextReading reading = NumberReading::readWholeText16(text);
+    if (reading.value)
+        target = static_cast<std::int16_t>(*reading.value);
+    if (readings)
+        readings->add({name, text, target, reading.notes, 16});
+}
+
+} // namespace
+
+MasterRequest ReadMasterInputs(const MasterWindowState &state,
+                               NumberReading::FieldReadings *readings)
 {
     MasterRequest request;
     request.command = state.command;
     request.subfunction = state.subfunction;
-    if (const auto value = NumberReading::wholeText16(state.registerText))
-        request.registerNumber = *value;
-    if (const auto value = NumberReading::wholeText16(state.slaveAddressText))
-        request.slaveAddress = *value;
+    readWholeText("register", state.registerText, request.registerNumber, readings);
+    readWholeText("slave", state.slaveAddressText, request.slaveAddress, readings);
     return request;
 }
 
@@ -62,10 +77,10 @@ Errors::ErrorCode ValidateMaster(const MasterWindowState &state, std::int16_t sl
     return Errors::ErrorCode{};
 }
 
-MasterAnswer TranslateMaster(const MasterWindowState &state)
+MasterAnswer TranslateMaster(const MasterWindowState &state, NumberReading::FieldReadings *readings)
 {
     MasterAnswer answer;
-    const MasterRequest request = ReadMasterInputs(state);
+    const MasterRequest request = ReadMasterInputs(state, readings);
     ValidateMaster(state, request.slaveAddress, request.registerNumber, answer.error);
     if (!answer.ok() || !state.masterMode)
         return answer;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/modiconclass.h"
+#include "core/numberreading.h"
 #include "errors/errorcode.h"
 #include "master/addressingscheme.h"
 
@@ -42,8 +43,10 @@ struct MasterRequest {
 };
 
 // Reads the request: texts as shown, numbers as whole-text 16-bit values.
-// register " 12 " -> 12, "2.5" -> 2, "70000" -> -1.
-MasterRequest ReadMasterInputs(const MasterWindowState &state);
+// register " 12 " -> 12, "2.5" -> 2, "70000" -> -1; `readings`, when given,
+// notes the rounding and the value outside the 16-bit range.
+MasterRequest ReadMasterInputs(const MasterWindowState &state,
+                               NumberReading::FieldReadings *readings = nullptr);
 
 // Checks the request against the selected PLC type and format; the first
 // failing check of the group raises its code (0 to 8) and ends validation.
@@ -63,8 +66,10 @@ struct MasterAnswer {
 
 // The whole master translation.
 // PLC-5, NXYZ:Z, " 03 - Read Holding Registers  (4X)", register "1234",
-// slave "5" -> "N451:234".
-MasterAnswer TranslateMaster(const MasterWindowState &state);
+// slave "5" -> "N451:234". `readings`, when given, notes how the register
+// and the slave address were read.
+MasterAnswer TranslateMaster(const MasterWindowState &state,
+                             NumberReading::FieldReadings *readings = nullptr);
 
 // Where a request starts: the table of its command, at the register as the
 // master translation reads it; none for diagnostics, for a text that is no

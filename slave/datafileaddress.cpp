@@ -67,11 +67,14 @@ std::size_t firstCharacterLength(std::string_view text)
 
 // A number field that holds a value outside the 32-bit range leaves its
 // output as it was.
-void readField(std::string_view field, std::int32_t &target)
+void readField(std::string_view field, std::int32_t &target, std::string_view name,
+               NumberReading::FieldReadings *readings)
 {
     const auto number = NumberReading::leadingNumber(field);
     if (number.inRange)
         target = number.value;
+    if (readings)
+        readings->add({name, field, target, number.notes});
 }
 
 // I and O bits are typed in octal: 0 to 7 and 10 to 17.
@@ -79,7 +82,8 @@ bool isValidOctalBit(std::int32_t bit) { return bit >= 0 && bit <= 17 && bit != 
 
 } // namespace
 
-DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors::ErrorState &error)
+DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors::ErrorState &error,
+                              NumberReading::FieldReadings *readings)
 {
     const std::size_t letterLength = firstCharacterLength(text);
     const char letter = letterLength == 1 ? text[0] : '\0';
@@ -107,8 +111,8 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors:
         } else if (!hasColon) {
             if (isFloat)
                 error.raise(ErrorCode::BadDataFileShape);
-            readField(rest.substr(0, slash), out.file);
-            readField(rest.substr(slash + 1), bitNumber);
+            readField(rest.substr(0, slash), out.file, "address file number", readings);
+            readField(rest.substr(slash + 1), bitNumber, "address bit number", readings);
             if (bitNumber > kMaxBit) {
                 out.word = bitNumber / kBitsPerWord;
                 out.bit = bitNumber - kBitsPerWord * out.word;
@@ -117,16 +121,16 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors:
                 out.bit = bitNumber;
             }
         } else if (!hasSlash) {
-            readField(rest.substr(0, colon), out.file);
-            readField(rest.substr(colon + 1), out.word);
+            readField(rest.substr(0, colon), out.file, "address file number", readings);
+            readField(rest.substr(colon + 1), out.word, "address word", readings);
         } else if (wordAndBitShape) {
             if (isFloat)
                 error.raise(ErrorCode::BadDataFileShape);
-            readField(rest.substr(0, colon), out.file);
+            readField(rest.substr(0, colon), out.file, "address file number", readings);
             const std::string_view afterColon = rest.substr(colon + 1);
             const std::size_t bitSlash = afterColon.find('/');
-            readField(afterColon.substr(0, bitSlash), out.word);
-            readField(afterColon.substr(bitSlash + 1), out.bit);
+            readField(afterColon.substr(0, bitSlash), out.word, "address word", readings);
+            readField(afterColon.substr(bitSlash + 1), out.bit, "address bit", readings);
             if (out.bit < 0 || out.bit > kMaxBit)
                 error.raise(ErrorCode::BadDataFileShape);
         } else {
@@ -138,12 +142,12 @@ DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors:
         if (!hasColon && !hasSlash) {
             error.raise(ErrorCode::BadDataFileShape);
         } else if (hasColon && !hasSlash) {
-            readField(rest.substr(colon + 1), out.word);
+            readField(rest.substr(colon + 1), out.word, "address word", readings);
         } else if (wordAndBitShape) {
             const std::string_view afterColon = rest.substr(colon + 1);
             const std::size_t bitSlash = afterColon.find('/');
-            readField(afterColon.substr(0, bitSlash), out.word);
-            readField(afterColon.substr(bitSlash + 1), out.bit);
+            readField(afterColon.substr(0, bitSlash), out.word, "address word", readings);
+            readField(afterColon.substr(bitSlash + 1), out.bit, "address bit", readings);
             if (!isValidOctalBit(out.bit))
                 error.raise(ErrorCode::BadDataFileShape);
             if (out.bit > 7)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/numberreading.h"
 #include "errors/errorcode.h"
 
 #include <cstdint>
@@ -23,6 +24,9 @@ struct DataFileAddress {
 // raising 9, 12 or 13 on `error`; the code written last wins.
 // ("N7:4/5", 10) -> file 7, word 4, bit 5, count 10;
 // ("F8:0", 10) -> file 8, word 0, bit 0, count 20; ("N8:0", 10) -> code 12.
-DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors::ErrorState &error);
+// Each number field read is noted in `readings` when given: "N7:4x" notes the
+// word "4x", read as 4 with "x" ignored.
+DataFileAddress ParseDataFile(std::string_view text, std::int32_t count, Errors::ErrorState &error,
+                              NumberReading::FieldReadings *readings = nullptr);
 
 } // namespace Corvane::Slave

@@ -22,12 +22,27 @@ bool fitsInt32(std::int64_t value)
 
 } // namespace
 
-SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields)
+namespace {
+
+// A whole-text field, 0 when it does not convert.
+std::int32_t readWholeText(std::string_view name, std::string_view text,
+                           NumberReading::FieldReadings *readings)
+{
+    const NumberReading::WholeTextReading reading = NumberReading::readWholeText32(text);
+    const std::int32_t value = reading.value.value_or(0);
+    if (readings)
+        readings->add({name, text, value, reading.notes});
+    return value;
+}
+
+} // namespace
+
+SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields, NumberReading::FieldReadings *readings)
 {
     SlaveInputs inputs;
     inputs.address = fields.dataFile;
-    inputs.start = NumberReading::wholeText32(fields.startRegister).value_or(0);
-    inputs.count = NumberReading::wholeText32(fields.numberOfRegisters).value_or(0);
+    inputs.start = readWholeText("start", fields.startRegister, readings);
+    inputs.count = readWholeText("count", fields.numberOfRegisters, readings);
     return inputs;
 }
 
@@ -77,11 +92,12 @@ std::optional<Modbus::ModiconRange> answerRange(const SlaveAnswer &answer)
     return Modbus::ModiconRange{*table, answer.modiconStartValue, answer.modiconEndValue};
 }
 
-SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields)
+SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields, NumberReading::FieldReadings *readings)
 {
     SlaveAnswer answer;
-    const SlaveInputs inputs = ReadSlaveInputs(fields);
-    const DataFileAddress address = ParseDataFile(inputs.address, inputs.count, answer.error);
+    const SlaveInputs inputs = ReadSlaveInputs(fields, readings);
+    const DataFileAddress address =
+        ParseDataFile(inputs.address, inputs.count, answer.error, readings);
     const SlaveRange range = MapSlaveRange(inputs.start, address.count, address.bit, answer.error);
 
     if (!answer.ok())

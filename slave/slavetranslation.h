@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/modiconclass.h"
+#include "core/numberreading.h"
 #include "errors/errorcode.h"
 
 #include <cstdint>
@@ -27,8 +28,10 @@ struct SlaveInputs {
 
 // Reads the fields: the address as typed, start and count as whole-text
 // 32-bit numbers, 0 where the text does not convert.
-// {"N7:0", " 40001.5 ", "x"} -> {"N7:0", 40002, 0}
-SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields);
+// {"N7:0", " 40001.5 ", "x"} -> {"N7:0", 40002, 0}; `readings`, when given,
+// notes that the start was rounded and the count held no number.
+SlaveInputs ReadSlaveInputs(const SlaveFieldTexts &fields,
+                            NumberReading::FieldReadings *readings = nullptr);
 
 struct SlaveRange {
     std::int32_t start = 0; // moved back to bit 0 of the word for coils and inputs
@@ -65,6 +68,8 @@ std::optional<Modbus::ModiconRange> answerRange(const SlaveAnswer &answer);
 
 // The whole slave translation from the three field texts.
 // {"N7:4/5", "6", "10"} -> "1", "15", "7", "4"; {"F8/3", "1", "1"} -> code 10.
-SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields);
+// `readings`, when given, notes how each number field was read.
+SlaveAnswer TranslateSlave(const SlaveFieldTexts &fields,
+                           NumberReading::FieldReadings *readings = nullptr);
 
 } // namespace Corvane::Slave

@@ -148,7 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{
             "MissingFieldsAreEmptyTexts", R"({"mode":"slave","address":"N7:0"})",
             R"({"ok":false,"code":11,"title":"An Error has Occured!",)"
-            R"("message":"Invalid Modbus Register/Coil\r\nA Modbus Register/Coil is out of Range"})",
+            R"("message":"Invalid Modbus Register/Coil\r\nA Modbus Register/Coil is out of Range",)"
+            R"("warnings":[{"field":"start","text":"","read_as":0,"reason":"no number",)"
+            R"("message":"start \"\" holds no number: read as 0"},)"
+            R"({"field":"count","text":"","read_as":0,"reason":"no number",)"
+            R"("message":"count \"\" holds no number: read as 0"}]})",
             true},
         LineRow{"NullIsMissing", R"({"mode":"slave","address":"N7:0","start":null,"count":5})",
                 R"({"code":10})", false},
@@ -177,9 +181,11 @@ INSTANTIATE_TEST_SUITE_P(
                 R"({"mode":"master","plc":"3","message_type":"read","command":"15",)"
                 R"("register":"1","slave":"0"})",
                 R"({"ok":false,"code":8})", false},
-        LineRow{"EmptyCommandTextIsVerbatim",
+        LineRow{"EmptyCommandTextNamesNoCommand",
                 R"({"mode":"master","command":"","register":"100","slave":"5"})",
-                R"({"ok":true,"address":"N05:100"})", true},
+                R"({"ok":false,"line":1,"error":"command \"\" is no Modbus command: use 01 to )"
+                R"(06, 08, 15 or 16, or the command's full text"})",
+                true},
         LineRow{"BadPlc", R"({"mode":"master","plc":"PLC-5"})",
                 R"({"ok":false,"line":1,"error":"plc must be 5 or 3, not \"PLC-5\""})", true}),
     Corvane::Testing::RowName{});

@@ -139,19 +139,28 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "An Error has Occured!\nInvalid Command\n"
                 "Only Write functions are supported with the Broadcast Address\n"},
-        TextRow{"VerbatimMessageTypeIsNotRead",
+        // A message type is named in any case and blanks, so "Read" is a read
+        // and the broadcast rule sees it.
+        TextRow{"ReadInAnyCaseIsRead",
                 {"master", "--plc", "3", "--message-type", "Read", "--command", "03", "--register",
                  "1", "--slave", "0"},
-                0,
-                "N0:1\nholding registers (4X): start 40001, offset 0 (0x0000), 6-digit 400001; "
-                "read with 03, write with 06, 16\n",
-                ""},
-        TextRow{"UnknownCommandTextComposesWithoutCode",
+                2,
+                "",
+                "An Error has Occured!\nInvalid Command\n"
+                "Only Write functions are supported with the Broadcast Address\n"},
+        TextRow{"CommandTextNamingNoEntryIsRefused",
                 {"master", "--command", "03 - Read Holding Registers", "--register", "100",
                  "--slave", "5"},
-                0,
-                "N05:100\n",
-                ""},
+                2,
+                "",
+                "corvane-cli: command \"03 - Read Holding Registers\" is no Modbus command: use "
+                "01 to 06, 08, 15 or 16, or the command's full text\n"},
+        TextRow{"FunctionSevenIsNoCommand",
+                {"master", "--command", "07"},
+                2,
+                "",
+                "corvane-cli: command \"07\" is no Modbus command: use 01 to 06, 08, 15 or 16, or "
+                "the command's full text\n"},
         TextRow{
             "NegativeRegisterIsRefused",
             {"master", "--register", "-5", "--slave", "5"},
@@ -226,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"write_functions", {6, 16}}},
                 kSlaveKeys},
         JsonRow{"SlaveRefusal",
-                {"slave", "N7:0", "40001", "", "--json"},
+                {"slave", "N7:0", "40001", "0", "--json"},
                 2,
                 {{"ok", false},
                  {"code", 11},
@@ -296,7 +305,6 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"MistypedFlagIsNoText", {"slave", "--jsn", "N7:0", "1", "2"}, "--jsn"},
         UsageRow{"PlcFour", {"master", "--plc", "4"}, "plc must be 5 or 3, not \"4\""},
         UsageRow{"LowerCaseFormat", {"master", "--format", "nxyz:z"}, "format must be"},
-        UsageRow{"FunctionSeven", {"master", "--command", "07"}, "no Modbus command"},
         UsageRow{"UnknownSubcommand", {"convert", "N7:0"}, "convert"},
         UsageRow{"DecodeFormatUnknown", {"decode", "N7:0", "--format", "XYZ"}, "format must be"},
         UsageRow{"JsonLinesTakesNoSubcommand", {"--jsonl", "slave", "N7:0", "1", "1"}, "--jsonl"},

@@ -71,7 +71,7 @@ TEST(Check, JsonLinesOnePerFinding)
               R"("start":40005,"end":40010})"
               "\n"
               R"({"kind":"summary","rows":6,"answered":3,"master_rows":1,"refused":1,)"
-              R"("invalid":1,"overlaps":1,"overlaps_listed":1})"
+              R"("invalid":1,"overlaps":1,"overlaps_listed":1,"warnings":0})"
               "\n");
 }
 
