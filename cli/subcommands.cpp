@@ -43,9 +43,9 @@ void addJsonFlag(CLI::App &sub, Arguments &arguments, const std::string &descrip
 
 int report(const Answer &answer, bool json, Context &context)
 {
-    // Beside a text answer, each warning is a line of its own; in JSON the
-    // answer carries them.
-    if (!json && answer.status == Status::Translated) {
+    // Beside a text answer or refusal, each warning is a line of its own (a
+    // count read as 0 explains a refusal too); in JSON the answer carries them.
+    if (!json && answer.status != Status::Invalid) {
         for (const Warning &warning : answer.warnings)
             writeMessage(context.err, {"warning: ", warning.message});
     }

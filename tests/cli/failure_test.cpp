@@ -405,7 +405,36 @@ INSTANTIATE_TEST_SUITE_P(
         ProcessRow{"StandardInputClosed", R"("$P" batch - <&-)", 3,
                    "corvane-cli: cannot read standard input: Bad file descriptor\n"},
         ProcessRow{"MissingTable", R"("$P" check "$T/none.csv")", 3,
-                   "corvane-cli: cannot open $T/none.csv: No such file or directory\n"}),
+                   "corvane-cli: cannot open $T/none.csv: No such file or directory\n"},
+        // Output appended to its own input would never end.
+        ProcessRow{"BatchAppendingToItsTable", R"("$P" batch "$T/table.csv" >> "$T/table.csv")",
+                   3,
+                   "corvane-cli: $T/table.csv is the output as well: the run would read what it "
+                   "writes\n"},
+        ProcessRow{"CheckWritingOverItsTable", R"("$P" check "$T/table.csv" 1<> "$T/table.csv")",
+                   3,
+                   "corvane-cli: $T/table.csv is the output as well: the run would read what it "
+                   "writes\n"},
+        ProcessRow{"JsonLinesAppendingToItsInput",
+                   R"("$P" --jsonl < "$T/table.csv" >> "$T/table.csv")", 3,
+                   "corvane-cli: standard input is the output as well: the run would read what "
+                   "it writes\n"},
+        // A signal between rows: the rows written are whole, and the message
+        // names the last one answered. The script fails with 99 when the
+        // output is not the header and two whole rows.
+        ProcessRow{"InterruptedBatchWritesWholeRows",
+                   "mkfifo \"$T/in\"\n"
+                   "\"$P\" batch \"$T/in\" > \"$T/rows\" & program=$!\n"
+                   "exec 3> \"$T/in\"\n"
+                   "printf 'mode,address,start,count\\nslave,N7:0,40001,1\\nslave,N7:1,40002,1\\n"
+                   "slave,N7:2,' >&3\n"
+                   "for i in $(seq 100); do [ \"$(wc -l < \"$T/rows\")\" = 3 ] && break; "
+                   "sleep 0.05; done\n"
+                   "kill -INT $program\nwait $program; status=$?\nexec 3>&-\n"
+                   "[ \"$(wc -l < \"$T/rows\")\" = 3 ] && [ \"$(tail -c 2 \"$T/rows\" | od -An -c "
+                   "| tr -d ' ')\" = '\\r\\n' ] || exit 99\n"
+                   "exit $status",
+                   128 + 2, "corvane-cli: stopped by SIGINT after row 2\n"}),
     Corvane::Testing::RowName{});
 #endif
 
