@@ -303,7 +303,7 @@ void writeDetailsJson(JsonWriter &json, const Details &details)
 }
 
 void writeJson(JsonWriter &json, const Answer &answer, std::string_view positionName,
-               std::int64_t position)
+               std::int64_t position, std::string_view link)
 {
     const std::optional<Details> details = detailsOf(answer);
     const Row row{answer, details ? &*details : nullptr};
@@ -316,6 +316,8 @@ void writeJson(JsonWriter &json, const Answer &answer, std::string_view position
             writeMember(json, kJsonFields[index].name, kJsonFields[index].value(row));
         }
     });
+    if (!link.empty())
+        json.member("link", link);
     json.endObject();
 }
 

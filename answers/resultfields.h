@@ -27,9 +27,9 @@ void writeResultCells(Output &out, const Answer &answer, CellSafety safety);
 
 // One result object: {"ok":true,"file":7,...}, {"ok":false,"code":11,...}, or
 // for an invalid request {"ok":false,"line":3,"error":"..."} with
-// `positionName` "line".
+// `positionName` "line". A `link` given is its last member: "link":"#v=1&...".
 void writeJson(JsonWriter &json, const Answer &answer, std::string_view positionName = {},
-               std::int64_t position = 0);
+               std::int64_t position = 0, std::string_view link = {});
 
 // The details of a range as the JSON members that a result object holds:
 // "table":"holding registers","reference":"4X",...,"write_functions":[6,16]

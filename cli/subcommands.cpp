@@ -7,6 +7,7 @@
 #include "answers/check.h"
 #include "answers/decoding.h"
 #include "answers/jsonwriter.h"
+#include "answers/link.h"
 #include "answers/plaintext.h"
 #include "answers/request.h"
 #include "answers/resultfields.h"
@@ -41,8 +42,12 @@ void addJsonFlag(CLI::App &sub, Arguments &arguments, const std::string &descrip
     sub.add_flag("--json", arguments.json, description);
 }
 
-int report(const Answer &answer, bool json, Context &context)
+// The answer, and with --link the page's link of the request: a line
+// "#v=1&..." after a text answer, a "link" member of a JSON one.
+int report(const Answer &answer, bool json, Context &context,
+           const std::optional<WindowLink> &link = std::nullopt)
 {
+    const std::string fragment = link ? "#" + linkFragment(*link) : std::string();
     // Beside a text answer or refusal, each warning is a line of its own (a
     // count read as 0 explains a refusal too); in JSON the answer carries them.
     if (!json && answer.status != Status::Invalid) {
@@ -51,12 +56,23 @@ int report(const Answer &answer, bool json, Context &context)
     }
     if (json) {
         JsonWriter writer(context.out);
-        writeJson(writer, answer);
+        writeJson(writer, answer, {}, 0, fragment);
         context.out.put('\n');
     } else {
         writeText(answer, context.out, context.err);
+        if (link) {
+            context.out.write(fragment);
+            context.out.put('\n');
+        }
     }
     return answer.status == Status::Translated ? kExitAnswered : kExitRefused;
+}
+
+void addLinkFlag(CLI::App &sub, Arguments &arguments)
+{
+    sub.add_flag("--link", arguments.link,
+                 "Also print the request's link for corvane.html, to append to the page's "
+                 "address: the page opens with the request translated");
 }
 
 void declareSlave(CLI::App &sub, Arguments &arguments)
@@ -67,14 +83,18 @@ void declareSlave(CLI::App &sub, Arguments &arguments)
     sub.add_option("COUNT", arguments.count, "number of A-B words or bits, e.g. 10")->required();
     addJsonFlag(sub, arguments, "Write one JSON object instead of text");
     addStrictFlag(sub, arguments);
+    addLinkFlag(sub, arguments);
 }
 
 int runSlave(Arguments &arguments, Context &context)
 {
+    std::optional<WindowLink> link;
+    if (arguments.link)
+        link = WindowLink{false, arguments.address, arguments.start, arguments.count, {}};
     return report(
         withReadings(translateSlave({arguments.address, arguments.start, arguments.count}),
                      arguments.readings()),
-        arguments.json, context);
+        arguments.json, context, link);
 }
 
 void declareMaster(CLI::App &sub, Arguments &arguments)
@@ -100,6 +120,7 @@ void declareMaster(CLI::App &sub, Arguments &arguments)
     sub.add_option("--slave", arguments.slave, "Modbus slave address");
     addJsonFlag(sub, arguments, "Write one JSON object instead of text");
     addStrictFlag(sub, arguments);
+    addLinkFlag(sub, arguments);
 }
 
 int runMaster(Arguments &arguments, Context &context)
@@ -119,9 +140,12 @@ int runMaster(Arguments &arguments, Context &context)
         writeMessage(context.err, {error->message});
         return kExitRefused;
     }
-    return report(withReadings(translateMaster(std::get<Master::MasterWindowState>(resolved)),
-                               arguments.readings()),
-                  arguments.json, context);
+    const auto &state = std::get<Master::MasterWindowState>(resolved);
+    std::optional<WindowLink> link;
+    if (arguments.link)
+        link = WindowLink{true, {}, {}, {}, state};
+    return report(withReadings(translateMaster(state), arguments.readings()), arguments.json,
+                  context, link);
 }
 
 void declareDecode(CLI::App &sub, Arguments &arguments)

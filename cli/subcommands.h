@@ -45,6 +45,7 @@ struct Arguments {
     bool json = false;
     bool safeForSpreadsheets = false;
     bool strict = false; // a field read by a silent rule refuses the request
+    bool link = false;   // print the page's link of the request
 
     Answers::Readings readings() const
     {

@@ -4,8 +4,9 @@
 // through a source that hands them out in pieces of a fuzzed size. The
 // records are found by a splitter written apart from the reader; every row
 // gets exactly one output row, the same as that row alone under the same
-// header, so an over-long row is one error and the rows after it are all
-// there; the status is 2 exactly when a row did not translate.
+// header, so an over-long row or a stray quote is one error and the rows
+// after it are all there; the status is 2 exactly when a row did not
+// translate.
 //
 // Input: a text with runs (see expandRuns); its first byte picks the size of
 // the pieces and whether cells are written safe for spreadsheets.
@@ -28,7 +29,9 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 // mark first is skipped, and so are empty lines; a quote opens a quoted field
 // only as the field's first byte, where "" stands for a quote; a record ends
 // at a line end outside quotes or at the end of the text. A record that
-// reaches past 64 KiB ends at the next line end, quoted or not.
+// reaches past 64 KiB ends at the next line end, quoted or not. A quote still
+// open at 64 KiB or at the end of the text, or one whose field takes in a
+// line end and then closes before text, ends its record with its own line.
 //
 // Each record keeps the line end that closed it: a record cut at exactly
 // 64 KiB inside quotes is over-long only because a line end follows (the
@@ -52,29 +55,76 @@ std::vector<Record> recordsOf(std::string_view text)
         const std::size_t start = at;
         bool quoted = false;
         bool fieldStart = true;
+        bool afterClosingQuote = false; // in a field that was quoted, after its quote
+        std::size_t quoteAt = 0;        // the last quote that opened a field
+        bool quoteTookLines = false;    // its field holds a line end
+        // The end of the line of that quote, within the first `within` bytes.
+        const auto quoteLineEnd = [&](std::size_t within) {
+            std::size_t end = quoteAt;
+            while (end < within && !isLineEnd(text[end]))
+                ++end;
+            return end;
+        };
         while (at < text.size() && (quoted || !isLineEnd(text[at]))) {
             if (at - start == Answers::kLongestRecord) {
+                if (quoted && quoteLineEnd(at) < at) {
+                    at = quoteLineEnd(at);
+                    break;
+                }
                 while (at < text.size() && !isLineEnd(text[at]))
                     ++at;
                 break;
             }
             const char c = text[at++];
-            if (quoted && c == '"') {
-                // A doubled quote is one only if both halves fit.
-                if (at < text.size() && text[at] == '"' && at - start < Answers::kLongestRecord)
-                    ++at;
-                else
-                    quoted = false;
-            } else if (!quoted && c == '"' && fieldStart) {
-                quoted = true;
+            if (quoted) {
+                if (c == '"') {
+                    // A doubled quote is one only if both halves fit.
+                    if (at < text.size() && text[at] == '"' &&
+                        at - start < Answers::kLongestRecord) {
+                        ++at;
+                    } else {
+                        quoted = false;
+                        afterClosingQuote = true;
+                    }
+                } else if (isLineEnd(c)) {
+                    quoteTookLines = true;
+                }
+                continue;
             }
-            fieldStart = !quoted && c == ',';
+            if (c == '"' && fieldStart) {
+                quoted = true;
+                quoteAt = at - 1;
+                quoteTookLines = false;
+            } else if (c != ',' && c != '"' && afterClosingQuote && quoteTookLines) {
+                at = quoteLineEnd(at);
+                break;
+            }
+            if (c == ',')
+                afterClosingQuote = false;
+            fieldStart = c == ',';
         }
+        if (quoted && at == text.size())
+            at = quoteLineEnd(at);
         records.push_back(
             {text.substr(start, at - start), text.substr(at, at < text.size() ? 1 : 0)});
         if (at < text.size())
             ++at; // the line end
     }
+}
+
+// An output with the line numbers in its messages taken out: a row alone
+// stands on another line than in the table.
+std::string withoutLineNumbers(std::string text)
+{
+    static constexpr std::string_view kOnLine = "opened on line ";
+    for (std::size_t at = 0; (at = text.find(kOnLine, at)) != std::string::npos;) {
+        at += kOnLine.size();
+        std::size_t end = at;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+            ++end;
+        text.replace(at, end - at, "N");
+    }
+    return text;
 }
 
 struct BatchRun {
@@ -97,7 +147,7 @@ BatchRun batchOf(std::string_view text, std::size_t piece, Answers::CellSafety s
         run.status = result.clean ? 0 : 2;
         run.problem = result.problem;
     }
-    run.out = std::move(out.text);
+    run.out = withoutLineNumbers(std::move(out.text));
     return run;
 }
 

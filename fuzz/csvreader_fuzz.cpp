@@ -3,7 +3,7 @@
 // The CSV reader of corvane-cli on any bytes, and its writer against it.
 // Reading never holds more than one record's worth of text; whatever the
 // writer writes, the reader reads back field for field without a complaint,
-// or as one over-long record when the written text passes the limit.
+// or as one record without fields when the written text passes the limit.
 //
 // Input: a text with runs (see expandRuns), read once as a CSV file; then
 // split at "|" into the fields of one record that goes through the writer
@@ -62,7 +62,10 @@ Records readBack(const Records &records, Records &expected, std::string_view inp
                 "the header record reads back", input);
     Records read;
     while (read.size() < expected.size() && reader.next()) {
-        problems += reader.problem();
+        // A record past the limit ends inside its quotes as a stray quote's
+        // would, and is reported as one.
+        if (!expected[read.size()].empty())
+            problems += reader.problem();
         read.push_back(fieldsOf(reader));
     }
     return read;
@@ -90,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         while (reader.next()) {
             const std::vector<std::string> fields = fieldsOf(reader);
             Fuzz::check(++records <= input.size(), "every record consumes input", input);
-            Fuzz::check(reader.overlong() == fields.empty(),
-                        "only an over-long record has no fields", input);
+            const bool strayQuote = reader.problem().starts_with("a quote opened on line ");
+            Fuzz::check((reader.overlong() || strayQuote) == fields.empty(),
+                        "only an over-long record or a stray quote's has no fields", input);
             std::size_t length = 0;
             for (const auto &field : fields)
                 length += field.size() + 1;

@@ -60,10 +60,29 @@ std::string utf8(const Text &text, std::size_t count = SIZE_MAX)
 
 Text asciiText(std::string_view ascii) { return {{ascii.begin(), ascii.end()}}; }
 
-// The quote a message gives a user's text: 80 characters at most.
+// The quote a message gives a user's text: 80 characters at most, control
+// characters escaped as C writes them, so that the message is one line.
 std::string expectedQuote(const Text &text)
 {
-    return "\"" + utf8(text, 80) + "\"" + (text.codePoints.size() > 80 ? "..." : "");
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < std::min<std::size_t>(80, text.codePoints.size()); ++i) {
+        const std::uint32_t c = text.codePoints[i];
+        if (c == '\n') {
+            quoted += "\\n";
+        } else if (c == '\r') {
+            quoted += "\\r";
+        } else if (c == '\t') {
+            quoted += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            static constexpr std::string_view kHex = "0123456789abcdef";
+            quoted += "\\x";
+            quoted += kHex[c >> 4];
+            quoted += kHex[c & 0xF];
+        } else {
+            appendUtf8(quoted, c);
+        }
+    }
+    return quoted + "\"" + (text.codePoints.size() > 80 ? "..." : "");
 }
 
 Text randomText(FuzzedDataProvider &fuzz, std::size_t longest)

@@ -7,6 +7,7 @@
 // JSON texts that corvane-cli --json writes.
 #include "answers/answer.h"
 #include "answers/jsonwriter.h"
+#include "answers/link.h"
 #include "answers/output.h"
 #include "answers/request.h"
 #include "answers/resultfields.h"
@@ -207,6 +208,52 @@ val translateMaster(const std::string &plc, const std::string &format,
     return answerBytes(Answers::translateMaster(Answers::verbatimState(texts)));
 }
 
+// The fragment of the page's address that carries the window's state:
+// (master, "5", "NXYZ:Z", " Read", " 03 - ...", " 00 - ...", "1234", "5", ...)
+// -> "v=1&mode=master&plc=5&format=NXYZ:Z&type=read&command=03&sub=00&register=1234&slave=5".
+// A plc other than "3" is PLC-5, a format none of the three NXYY:Z.
+std::string linkOf(bool master, const std::string &plc, const std::string &format,
+                   const std::string &messageType, const std::string &command,
+                   const std::string &subfunction, const std::string &registerText,
+                   const std::string &slave, const std::string &address, const std::string &start,
+                   const std::string &count)
+{
+    Answers::WindowLink link;
+    link.master = master;
+    link.address = address;
+    link.start = start;
+    link.count = count;
+    const Answers::MasterTexts texts{plc,         format,       messageType, command,
+                                     subfunction, registerText, slave};
+    link.state = Answers::verbatimState(texts);
+    return Answers::linkFragment(link);
+}
+
+// The window's state a fragment carries, as the page's texts, or null when
+// the fragment is no link: {master: true, plc: "5", format: "NXYZ:Z",
+// message_type: " Read", command: " 03 - ...", subfunction: " 00 - ...",
+// register: "1234", slave: "5", address: "", start: "", count: ""}.
+val stateOfLink(const std::string &fragment)
+{
+    const auto link = Answers::readLinkFragment(fragment);
+    if (!link)
+        return val::null();
+    const Master::MasterWindowState &state = link->state;
+    val out = val::object();
+    out.set("master", link->master);
+    out.set("plc", text(Master::plcTypeRow(state.plc).number));
+    out.set("format", text(Master::schemeName({Master::PlcType::Plc5, state.format})));
+    out.set("message_type", state.messageType);
+    out.set("command", state.command);
+    out.set("subfunction", state.subfunction);
+    out.set("register", state.registerText);
+    out.set("slave", state.slaveAddressText);
+    out.set("address", link->address);
+    out.set("start", link->start);
+    out.set("count", link->count);
+    return out;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(corvane)
@@ -217,6 +264,8 @@ EMSCRIPTEN_BINDINGS(corvane)
     emscripten::function("userEvent", &userEvent);
     emscripten::function("translateSlave", &translateSlave);
     emscripten::function("translateMaster", &translateMaster);
+    emscripten::function("linkOf", &linkOf);
+    emscripten::function("stateOfLink", &stateOfLink);
 }
 
 } // namespace Corvane::Web
