@@ -51,7 +51,8 @@ TEST(TranslatedAnswers, AreFoundAgainByTheReverseLookup)
                     for (const std::string &slave : slaves) {
                         Answers::MasterTexts texts;
                         texts.plc = std::string(Master::plcTypeRow(scheme.plc).number);
-                        texts.format = std::string(Master::schemeName({Master::PlcType::Plc5, scheme.format}));
+                        texts.format =
+                            std::string(Master::schemeName({Master::PlcType::Plc5, scheme.format}));
                         texts.command = named.text;
                         texts.messageType = messageType;
                         texts.registerText = registerText;
@@ -60,19 +61,20 @@ TEST(TranslatedAnswers, AreFoundAgainByTheReverseLookup)
                         if (answer.status != Answers::Status::Translated)
                             continue;
                         ++translated;
-                        const std::string request = std::string(Master::schemeName(scheme)) +
-                                                    " " + named.text + " " +
-                                                    messageType.value_or("(none)") + " " +
-                                                    registerText + " " + slave;
-                        const Master::Decoding decoding = Master::DecodeAddress(answer.address, scheme);
+                        const std::string request =
+                            std::string(Master::schemeName(scheme)) + " " + named.text + " " +
+                            messageType.value_or("(none)") + " " + registerText + " " + slave;
+                        const Master::Decoding decoding =
+                            Master::DecodeAddress(answer.address, scheme);
                         bool found = false;
                         for (const Master::DecodedRequest &decoded : decoding.requests) {
-                            found = found || (decoded.command == named.command &&
-                                              std::to_string(decoded.registerNumber) == registerText &&
-                                              std::to_string(decoded.slaveAddress) == slave);
+                            found =
+                                found || (decoded.command == named.command &&
+                                          std::to_string(decoded.registerNumber) == registerText &&
+                                          std::to_string(decoded.slaveAddress) == slave);
                         }
-                        EXPECT_TRUE(found) << request << " -> " << answer.address << ": "
-                                           << decoding.whyNone;
+                        EXPECT_TRUE(found)
+                            << request << " -> " << answer.address << ": " << decoding.whyNone;
                         // Every command but diagnostics reads or writes a table.
                         EXPECT_EQ(answer.range.has_value(), named.command->table.has_value())
                             << request;

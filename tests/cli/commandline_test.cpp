@@ -95,8 +95,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "read with 03, write with 06, 16\n",
                 ""},
         TextRow{"FloatBitAddressRefusedWithCode10", {"slave", "F8/3", "1", "1"}, 2, "", kCode10},
-        TextRow{"EmptyStartReadsZero", {"slave", "N7:0", "", "10"}, 2, "", kCode10},
-        TextRow{"FractionBelowOneHalfIsStartZero", {"slave", "N7:0", "-.5", "1"}, 2, "", kCode11},
+        // A field read by a silent rule says so before the refusal it explains.
+        TextRow{"EmptyStartReadsZero",
+                {"slave", "N7:0", "", "10"},
+                2,
+                "",
+                "corvane-cli: warning: start \"\" holds no number: read as 0\n" + kCode10},
+        TextRow{"FractionBelowOneHalfIsStartZero",
+                {"slave", "N7:0", "-.5", "1"},
+                2,
+                "",
+                "corvane-cli: warning: start \"-.5\": the fraction is rounded: read as 0\n" +
+                    kCode11},
         TextRow{"LeadingDashTextIsNoOption",
                 {"slave", "-N7:0", "40001", "1"},
                 2,
@@ -172,6 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
             {"master"},
             2,
             "",
+            "corvane-cli: warning: register \"\" holds no number: read as -1\n"
+            "corvane-cli: warning: slave \"\" holds no number: read as -1\n"
             "An Error has Occured!\nInvalid Register Value\nEnter a value between 1 and 9999\n"}),
     Corvane::Testing::RowName{});
 

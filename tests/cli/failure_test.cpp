@@ -407,12 +407,10 @@ INSTANTIATE_TEST_SUITE_P(
         ProcessRow{"MissingTable", R"("$P" check "$T/none.csv")", 3,
                    "corvane-cli: cannot open $T/none.csv: No such file or directory\n"},
         // Output appended to its own input would never end.
-        ProcessRow{"BatchAppendingToItsTable", R"("$P" batch "$T/table.csv" >> "$T/table.csv")",
-                   3,
+        ProcessRow{"BatchAppendingToItsTable", R"("$P" batch "$T/table.csv" >> "$T/table.csv")", 3,
                    "corvane-cli: $T/table.csv is the output as well: the run would read what it "
                    "writes\n"},
-        ProcessRow{"CheckWritingOverItsTable", R"("$P" check "$T/table.csv" 1<> "$T/table.csv")",
-                   3,
+        ProcessRow{"CheckWritingOverItsTable", R"("$P" check "$T/table.csv" 1<> "$T/table.csv")", 3,
                    "corvane-cli: $T/table.csv is the output as well: the run would read what it "
                    "writes\n"},
         ProcessRow{"JsonLinesAppendingToItsInput",

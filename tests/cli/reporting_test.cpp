@@ -74,7 +74,8 @@ std::vector<std::string> strayQuoteRows()
 {
     std::vector<std::string> rows{
         "mode,address,start,count,result",
-        ",,,," + kInvalid + "the row breaks the CSV format: a quote opened on line 2 is not closed"};
+        ",,,," + kInvalid +
+            "the row breaks the CSV format: a quote opened on line 2 is not closed"};
     for (int i = 1; i < 20; ++i)
         rows.push_back("slave,N7:" + std::to_string(i) + "," + std::to_string(40001 + i) + ",1,ok");
     return rows;
@@ -154,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"batch", "-"},
                   kHeader + "slave,N7:4x,40001,10\nslave,N7:0,40001,10\n",
                   0,
-                  {"mode,address,start,count,result",
-                   "slave,N7:4x,40001,10,ok,7,4,40001,40010",
+                  {"mode,address,start,count,result", "slave,N7:4x,40001,10,ok,7,4,40001,40010",
                    "slave,N7:0,40001,10,ok,7,0,40001,40010"},
                   "",
                   "03,\"06,16\",\"address word \"\"4x\"\": \"\"x\"\" after the number is not "
@@ -198,8 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   {"'=a,'=a_2,mode,address,start,count,result", "1,2,slave,N7:0,40001,1,ok"},
                   ""},
-        ReportRow{"StrayQuoteCostsOneRow", {"batch", "-"}, strayQuoteTable(), 2,
-                  strayQuoteRows(), ""},
+        ReportRow{
+            "StrayQuoteCostsOneRow", {"batch", "-"}, strayQuoteTable(), 2, strayQuoteRows(), ""},
         ReportRow{"StrayQuoteLeavesEveryRowCounted",
                   {"check", "-"},
                   strayQuoteTable(),
