@@ -10,7 +10,7 @@ inline constexpr const char *kDescription =
     "addresses to Modbus/Modicon references by the gateway's rules, exactly as the window "
     "does, for scripts and mapping tables.";
 
-inline constexpr const char *kMain = R"help(Examples, each with what it prints under it ("..." leaves text out):
+inline constexpr const char *kMain = R"help(Examples:
   corvane-cli slave "N7:4/5" 40001 10
       file 7 word 4 modicon 40001-40010
       holding registers (4X): offsets 0-9 (0x0000-0x0009), 6-digit 400001-400010; ...
@@ -22,8 +22,9 @@ inline constexpr const char *kMain = R"help(Examples, each with what it prints u
   corvane-cli check table.csv
   echo '{"mode":"slave","address":"N7:0","start":"40001","count":"10"}' | corvane-cli --jsonl
 
-Every text is taken verbatim, as if typed into the window's field. A CSV record
-or JSON line may be at most 65536 bytes long.
+Under an example is what it prints; "..." leaves text out. Every text is taken
+verbatim, as if typed into the window's field. A CSV record or JSON line may be
+at most 65536 bytes long.
 Exit status: 0 answered; 1 usage error; 2 refused by the rules (the window's
 error box, written to standard error), a bad request line or row, a header that
 cannot be read, or check found something; 3 the input could not be read, the
@@ -34,7 +35,7 @@ inline constexpr const char *kSlave =
     R"help(The three texts are the window's Data File, Modicon Start Register and Number of
 Registers fields. Texts may begin with "-": a negative count such as -5 is a text.
 
-Examples, each with what it prints under it ("..." leaves text out):
+Examples:
   corvane-cli slave "N7:4/5" 40001 10
       file 7 word 4 modicon 40001-40010
       holding registers (4X): offsets 0-9 (0x0000-0x0009), 6-digit 400001-400010; ...
@@ -65,7 +66,7 @@ A missing message type follows the command: " Write" for 05, 06, 15 and 16,
 " Read" otherwise. --command takes a function number (03, 3, 16) or the entry's
 full text; --message-type takes read, write or the full text.
 
-Examples, each with what it prints under it ("..." leaves text out):
+Examples:
   corvane-cli master --format NXYZ:Z --command 03 --register 1234 --slave 5
       N451:234
       holding registers (4X): start 41234, offset 1233 (0x04D1), 6-digit 401234; ...
@@ -90,7 +91,7 @@ inline constexpr const char *kDecode =
 message type, function code, slave address and start register or coil, with the
 Modicon reference where it starts; where none does, says which rule stops it.
 
-Examples, each with what it prints under it ("..." leaves text out):
+Examples:
   corvane-cli decode N451:234 --format NXYZ:Z
       N451:234 under NXYZ:Z:
         03 Read Holding Registers (read), slave 5, start register 1234: holding registers 41234, ...
@@ -133,7 +134,7 @@ start-up values.
 =, +, -, @, a tab or a CR and is no number, so that a spreadsheet opening the
 output shows the text instead of running it as a formula.
 
-Examples, each with what it prints under it ("..." leaves text out):
+Examples:
   corvane-cli batch table.csv > mapped.csv
   printf 'mode,address,start,count\nslave,N7:0,40001,10\n' | corvane-cli batch -
       mode,address,start,count,result,file,word,modicon_start,modicon_end,...
@@ -148,9 +149,10 @@ register or coil of the same table (both rows and the shared range, at most
 10000 pairs; the summary counts them all), then a summary line. Master rows are
 counted, not compared. Exit status 0 when nothing was found, 2 otherwise.
 
-Examples, each with what it prints under it ("..." leaves text out),
-for a table whose third row is refused, whose sixth is short of fields and whose
-first two share holding registers:
+The examples are for a table whose third row is refused, whose sixth is short of
+fields and whose first two share holding registers.
+
+Examples:
   corvane-cli check table.csv
       row 3: refused, error box code 10: Invalid Modbus Register/Coil
       row 6: invalid, the row has 2 fields, the header 4
