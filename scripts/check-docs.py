@@ -195,7 +195,6 @@ class Command:
     shown: list | None   # shown output lines, None if the docs show none
     comment: str = ''
     block: str = ''      # commands of one block share exports and the package
-    context: str = ''    # 'installed' after an install in the same block
     key: str = ''        # the text the treatments match
     kind: str = ''
     options: dict = dataclasses.field(default_factory=dict)
@@ -270,11 +269,10 @@ def markdown_commands(path):
     commands, inline = [], []
     index, block = 0, 0
     previous_blank = True
-    fence = None
     while index < len(lines):
         line = lines[index]
         stripped = line.strip()
-        if fence is None and stripped.startswith('```'):
+        if stripped.startswith('```'):
             language = stripped[3:].strip()
             body = []
             index += 1
@@ -361,7 +359,7 @@ HELP_PAGES = [[], ['slave'], ['master'], ['decode'], ['batch'], ['check']]
 
 def help_commands(cli):
     commands = []
-    for block, page in enumerate(HELP_PAGES, start=2000):
+    for page in HELP_PAGES:
         argv = [cli] + page + ['--help']
         source = 'corvane-cli ' + ' '.join(page + ['--help'])
         text = subprocess.run(argv, capture_output=True, text=True, check=True).stdout
@@ -430,7 +428,7 @@ def matches(shown, actual):
     text = '\n'.join(line.rstrip() for line in actual.rstrip('\n').split('\n')) + '\n'
     if not actual.strip():
         text = ''
-    return re.fullmatch(''.join(pattern), text, re.S if False else 0) is not None
+    return re.fullmatch(''.join(pattern), text) is not None
 
 
 class Runner:
@@ -808,6 +806,54 @@ def man_pasteable(commands):
     return faults
 
 
+# ------------------------------------------------------- the convention's own test
+
+# (shown lines, what the command printed, whether they agree)
+MATCH_CASES = [
+    (['file 7 word 4 modicon 40001-40010'], 'file 7 word 4 modicon 40001-40010\n', True),
+    (['file 7 word 4 modicon 40001-40010'], 'file 7 word 4 modicon 40001-40011\n', False),
+    (['N451:234'], 'N451:234\nholding registers (4X): start 41234\n', False),  # a line left out
+    (['N451:234', 'holding registers (4X): ...'], 'N451:234\nholding registers (4X): start 41234\n',
+     True),
+    (['{"ok":true,...}'], '{"ok":true,"file":7}\n', True),
+    (['{"ok":true,...}'], '{"ok":false,"code":11}\n', False),
+    (['  DLL Name: KERNEL32.dll'], '\tDLL Name: KERNEL32.dll\n', True),   # blanks at the ends
+    (['a', '...', 'z'], 'a\nb\nc\nz\n', True),
+    (['a', '...', 'z'], 'a\nz\n', True),
+    (['a', '...'], 'b\n', False),
+    (['mode,address'], 'mode,address\r\n', True),                   # a CSV row's CR LF
+    ([], '', True),
+    ([], 'something\n', False),
+]
+
+# (a Markdown code block, the commands found: (text, comment, shown lines))
+BLOCK_CASES = [
+    ('corvane-cli slave N7:0 40001 10\n# file 7 word 0\n',
+     [('corvane-cli slave N7:0 40001 10', '', ['file 7 word 0'])]),
+    ('scripts/fuzz.sh          # every target\n',
+     [('scripts/fuzz.sh', 'every target', None)]),
+    ('a\n\n# a comment after a blank line\nb\n',
+     [('a', '', None), ('b', '', None)]),
+    ("cmake -S . -B x \\\n    -DA=1\nprintf 'a # b' | wc -c\n#\n",
+     [('cmake -S . -B x \\\n    -DA=1', '', None), ("printf 'a # b' | wc -c", '', [''])]),
+]
+
+
+def self_test():
+    """The reading of the convention, on small cases; returns the faults."""
+    faults = []
+    for shown, printed, agree in MATCH_CASES:
+        if matches(shown, printed) != agree:
+            faults.append(f'self-test: {shown!r} against {printed!r} should '
+                          f'{"" if agree else "not "}agree')
+    for text, expected in BLOCK_CASES:
+        lines = list(enumerate(text.rstrip('\n').split('\n'), start=1))
+        found = [(c.text, c.comment, c.shown) for c in shell_block_commands('case', lines, 'case')]
+        if found != expected:
+            faults.append(f'self-test: the block {text!r} reads as {found!r}, not {expected!r}')
+    return faults
+
+
 # --------------------------------------------------------------------- main
 
 def collect(build):
@@ -860,7 +906,7 @@ def main():
         return
 
     status_before = git_status()
-    faults = tree_names(inline) + man_pasteable(commands)
+    faults = self_test() + tree_names(inline) + man_pasteable(commands)
     with tempfile.TemporaryDirectory(prefix='corvane-docs-') as scratch:
         scratch = Path(scratch)
         for name, content in FIXTURES.items():
