@@ -170,6 +170,17 @@ TREATMENTS = [
     (r'/usr/bin/python3 bench/web/page_bench\.py build-web/corvane\.html', 'run', {'measures': True}),
 ]
 
+# The sizes in the Figures of docs/release.md: (the figure, the file it is the
+# size of, its unit in bytes). The first is the page's, which every "about N KB"
+# of the docs must agree with.
+SIZE_FIGURES = [
+    (r'([\d,]+) bytes of `corvane\.html`', 'build-web/corvane.html', 1),
+    (r'the module ([\d.]+) KB before base64', 'build-web/web/corvane_web.wasm', 1000),
+    (r'`corvane-cli\.exe` ([\d.]+) MB as built', 'build-windows/cli/corvane-cli.exe', 1e6),
+    (r'([\d.]+) MB stripped', 'build-windows/zip/corvane-cli.exe', 1e6),
+    (r'the zip ([\d.]+) MB', 'build-windows/corvane-cli-1.3.0-windows-x86_64.zip', 1e6),
+]
+
 # Inline code in the prose that names a file of the tree must name one that is
 # there; these prefixes mark such names.
 TREE_PREFIXES = ('scripts/', 'bench/', 'cmake/', 'fuzz/', 'web/', 'docs/', 'packaging/', 'tests/',
@@ -750,7 +761,17 @@ def figure_checks(build, outputs):
         if quoted and counted and quoted != counted:
             faults.append(f'docs/release.md, Figures: {quoted} {what}, but {where} has {counted}')
 
-    page_bytes = figure(r'([\d,]+) bytes of `corvane\.html`', 'the size of corvane.html')
+    # Sizes of what the builds made: within 2 % of the figure, which is in
+    # bytes, KB or MB (1000 and 1,000,000 bytes).
+    for pattern, path, unit in SIZE_FIGURES:
+        quoted = figure(pattern, path)
+        built = ROOT / path
+        if quoted and built.exists():
+            size = built.stat().st_size / unit
+            if abs(size - float(quoted)) > 0.02 * float(quoted):
+                faults.append(f'docs/release.md, Figures: {quoted} for {path}, but the build\'s '
+                              f'is {size:.3g}: measure it again')
+    page_bytes = figure(SIZE_FIGURES[0][0], SIZE_FIGURES[0][1])
     if page_bytes:
         kilobytes = round(int(page_bytes) / 1000)
         for path in [ROOT / 'README.md'] + sorted((ROOT / 'docs').glob('*.md')):
@@ -759,9 +780,6 @@ def figure_checks(build, outputs):
                     if int(quoted) != kilobytes:
                         faults.append(f'{path.relative_to(ROOT)}:{number}: about {quoted} KB, but '
                                       f'the Figures say {page_bytes} bytes')
-        page = ROOT / 'build-web/corvane.html'
-        if page.exists():
-            against('bytes of corvane.html', page_bytes, str(page.stat().st_size), 'build-web/')
     against('CLI tests', figure(r'the ([\d,]+) CLI tests pass', 'the CLI tests'),
             ctest_count(build, 'cli'), f'{build.name}/')
     against('browser tests', figure(r'the ([\d,]+) browser tests', 'the browser tests'),
