@@ -788,12 +788,13 @@ def figure_checks(build, outputs):
     against('comparisons', figure(r'the ([\d,]+) comparisons with the Linux program',
                                   'the comparisons'),
             str(len(re.findall(r'^compare \S', script, re.M))), 'scripts/compare-windows.sh')
-    covered = figure(r'lines 100 % \(([\d,]+ of [\d,]+)\)', 'the lines covered')
     report = next((text for key, text in outputs.items() if key.endswith('scripts/coverage.sh')), '')
-    measured = re.search(r'lines: [\d.]+% \((\d+) out of (\d+)\)', report)
-    if covered and measured:
-        against('lines covered', covered, f'{measured.group(1)} of {measured.group(2)}',
-                'scripts/coverage.sh')
+    for what in ('lines', 'branches', 'functions'):
+        covered = figure(rf'{what} [\d.]+ %\s+\(([\d,]+ of [\d,]+)\)', f'the {what} covered')
+        measured = re.search(rf'^{what}: [\d.]+% \((\d+) out of (\d+)\)', report, re.M)
+        if covered and measured:
+            against(f'{what} covered', covered, f'{measured.group(1)} of {measured.group(2)}',
+                    'scripts/coverage.sh')
 
     # No other page repeats a count of the Figures: it points there.
     for path in [ROOT / 'README.md'] + sorted((ROOT / 'docs').glob('*.md')):
