@@ -12,7 +12,8 @@
 # within 1.25 times the minimal window's; the script fails when one is missed.
 #
 #   bench/startup.sh                      build in build-pkg/, 21 runs each
-#   REPEAT=51 bench/startup.sh build-rel  another build directory, more runs
+#   REPEAT=51 bench/startup.sh build-rel  another build directory (kept as it
+#                                         is configured), more runs
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -22,8 +23,15 @@ repeat="${REPEAT:-21}"
 settle="${SETTLE_SECONDS:-0.5}"
 jobs="${STARTUP_BUILD_JOBS:-2}"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" -DCORVANE_BUILD_GUI=ON \
-    -DCORVANE_BUILD_BENCH=ON >/dev/null
+# A new build directory is configured as a release with debug information; one
+# made already keeps its build type and flags (a Release build-rel stays one,
+# and nothing of it is built again).
+configure=(-DCORVANE_BUILD_GUI=ON -DCORVANE_BUILD_BENCH=ON)
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    configure+=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}")
+fi
+cmake -S . -B "$build" "${configure[@]}" >/dev/null
 cmake --build "$build" -j "$jobs" --target corvane corvane_minimal_window
 
 corvane="$(find "$build" -type f -name corvane -perm -u+x | head -n 1)"

@@ -35,9 +35,14 @@ if [ "$run_tests" -eq 1 ]; then
     fi
 fi
 
+# The differential test's reference is set when testing; a build alone keeps
+# the one it had, so it does not take that test away from an earlier --test.
+reference=()
+if [ "$run_tests" -eq 1 ]; then
+    reference=(-DCORVANE_CLI="$cli")
+fi
 emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
-    -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF \
-    -DCORVANE_CLI="$cli"
+    -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF "${reference[@]}"
 cmake --build build-web -j "$jobs" --target corvane_page
 echo "Open build-web/corvane.html in a browser."
 

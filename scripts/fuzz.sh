@@ -137,13 +137,17 @@ fi
 
 if [ "$merge" = 1 ]; then
     # Merging keeps only the inputs that add coverage; the file names are
-    # the inputs' SHA-1 sums, so an input kept twice keeps its name.
+    # the inputs' SHA-1 sums, so an input kept twice keeps its name. A seed
+    # with a name of its own (quoted-row-cut-at-the-limit) marks a fault found
+    # once and is always kept, whatever it adds.
     for target in "${targets[@]}"; do
         work="$build/fuzz-run/$target"
         rm -rf "$work/merged"
         mkdir -p "$work/merged"
         "$build/fuzz/${target}_fuzz" -merge=1 -max_len="$(maxLength "$target")" \
             "$work/merged" "fuzz/corpus/$target" "$work/corpus" >"$work/merge.txt" 2>&1
+        find "fuzz/corpus/$target" -maxdepth 1 -type f ! -regex '.*/[0-9a-f]\{40\}' \
+            -exec cp {} "$work/merged/" \;
         rm -rf "fuzz/corpus/$target"
         cp -r "$work/merged" "fuzz/corpus/$target"
         echo "$target: $(find "fuzz/corpus/$target" -type f | wc -l) inputs," \

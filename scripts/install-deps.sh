@@ -15,6 +15,8 @@ packages=(
     g++-mingw-w64-x86-64-posix wine64
     emscripten chromium chromium-driver python3-selenium
     reuse lintian
+    # The release tools, whose commands scripts/check-docs.py runs from the docs.
+    clang-14 libclang-rt-14-dev gcovr valgrind hyperfine xdotool imagemagick man-db
 )
 
 missing=()

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Corvane developers
 # SPDX-License-Identifier: MIT
 """Draws corvane.html's window in headless Chromium into a PNG, with a master

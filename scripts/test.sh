@@ -5,7 +5,8 @@
 # licensing of every file; the full build (core, window, CLI) and its tests;
 # the Debian package through lintian; the core and CLI tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer; corvane-cli.exe under Wine;
-# and the web page built with Emscripten and tested in headless Chromium.
+# the web page built with Emscripten and tested in headless Chromium; and last
+# every command that the docs show (scripts/check-docs.py).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -39,3 +40,8 @@ scripts/build-windows.sh
 
 # The web page: built with Emscripten, tested in headless Chromium.
 CORVANE_JOBS="$jobs" CORVANE_CLI="$root/build/cli/corvane-cli" scripts/build-web.sh --test
+
+# Every command that the docs show, run as written, with what it prints
+# compared with what they show (docs/release.md says how). It runs last and
+# reuses the build directories made above.
+/usr/bin/python3 scripts/check-docs.py

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Corvane developers
 # SPDX-License-Identifier: MIT
 """Inlines the page's pieces into one self-contained corvane.html.

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Corvane developers
 # SPDX-License-Identifier: MIT
 """Figures of corvane.html in headless Chromium: the file's size, the time from
