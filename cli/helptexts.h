@@ -22,14 +22,19 @@ inline constexpr const char *kMain = R"help(Examples:
   corvane-cli check table.csv
   echo '{"mode":"slave","address":"N7:0","start":"40001","count":"10"}' | corvane-cli --jsonl
 
-Under an example is what it prints; "..." leaves text out. Every text is taken
-verbatim, as if typed into the window's field. A CSV record or JSON line may be
-at most 65536 bytes long.
+Under an example is what it prints; "..." leaves text out. Every field is taken
+verbatim, as if typed into the window; a field that a silent rule reads (no
+number, text after the number, out of range, a fraction rounded) gets a warning
+beside the answer, and --strict refuses it instead. A command or message type
+must name an entry or a function number. A CSV record or JSON line may be at
+most 65536 bytes long.
 Exit status: 0 answered; 1 usage error; 2 refused by the rules (the window's
-error box, written to standard error), a bad request line or row, a header that
-cannot be read, or check found something; 3 the input could not be read, the
-output could not be written or memory ran out (a message says why); 141 the
-reader of the output went away while SIGPIPE was ignored.)help";
+error box, written to standard error), a command or message type that names
+none, a bad request line or row, a header that cannot be read, or check found
+something; 3 the input could not be read or is the output, the output could not
+be written or memory ran out (a message says why); 141 the reader of the output
+went away while SIGPIPE was ignored; 128 + N stopped by signal N (SIGINT,
+SIGTERM, SIGHUP) after the last whole row, which a message names.)help";
 
 inline constexpr const char *kSlave =
     R"help(The three texts are the window's Data File, Modicon Start Register and Number of
@@ -64,7 +69,9 @@ inline constexpr const char *kMaster =
 " 01 - Read Coil Status  (0X)", " 00 - Return Data Query", empty register and slave.
 A missing message type follows the command: " Write" for 05, 06, 15 and 16,
 " Read" otherwise. --command takes a function number (03, 3, 16) or the entry's
-full text; --message-type takes read, write or the full text.
+full text, blanks around it aside; any other text is refused (exit status 2).
+--message-type takes read or write, in any case; a read command under write is
+refused, since no PLC message describes it.
 
 Examples:
   corvane-cli master --format NXYZ:Z --command 03 --register 1234 --slave 5
@@ -126,10 +133,11 @@ The output repeats each row's columns and adds: result (ok, refused or invalid),
 file, word, modicon_start, modicon_end, data_table_address, error_code,
 error_message, table, reference, start_offset, start_offset_hex,
 start_reference6, end_offset, end_offset_hex, end_reference6, read_functions,
-write_functions. An input column whose name is taken gets a suffix: result_2.
-A bad row, or one longer than 65536 bytes, gets its error in its own result
-row; every row gets exactly one. Empty master selection cells take the window's
-start-up values.
+write_functions, warnings. An input column whose name is taken gets a suffix:
+result_2. A bad row, or one longer than 65536 bytes, gets its error in its own
+result row; every row gets exactly one. A quote that is never closed costs its
+own line: that row is an error and reading goes on at the next line. Empty
+master selection cells take the window's start-up values.
 --safe-for-spreadsheets puts an apostrophe before every cell that begins with
 =, +, -, @, a tab or a CR and is no number, so that a spreadsheet opening the
 output shows the text instead of running it as a formula.
@@ -146,8 +154,10 @@ inline constexpr const char *kCheck =
     R"help(FILE is a mapping table as batch reads it. Reports each row the rules refuse or
 cannot read, then each pair of answered slave rows whose Modicon ranges share a
 register or coil of the same table (both rows and the shared range, at most
-10000 pairs; the summary counts them all), then a summary line. Master rows are
-counted, not compared. Exit status 0 when nothing was found, 2 otherwise.
+10000 pairs; the summary counts them all), then a summary line. Each field that
+a silent rule read is a warning, and so is a run of no word or bit, which
+covers no number and overlaps nothing. Master rows are counted, not compared.
+Exit status 0 when nothing was found, 2 otherwise.
 
 The examples are for a table whose third row is refused, whose sixth is short of
 fields and whose first two share holding registers.
