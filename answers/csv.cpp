@@ -84,7 +84,11 @@ bool needsQuotes(std::string_view field)
 
 } // namespace
 
-CsvReader::CsvReader(InputBuffer &input) : m_input(input) { m_scratch.reserve(kLongestRecord); }
+CsvReader::CsvReader(InputBuffer &input, Start start, std::int64_t line)
+    : m_input(input), m_started(start == Start::Record), m_line(line), m_recordLine(line)
+{
+    m_scratch.reserve(kLongestRecord);
+}
 
 void CsvReader::note(std::string_view problem)
 {
@@ -123,6 +127,7 @@ bool CsvReader::next()
     }
     m_afterCr = false; // the record begins with no line end
     m_recordLine = m_line;
+    m_recordOffset = m_input.position();
 
     // Most records hold no quote: their fields are views of the input, found
     // in the one pass that looks for the record's end.
@@ -354,6 +359,65 @@ std::string csvRecordText(std::span<const std::string> fields, CellSafety safety
         out.flush();
     }
     return sink.text;
+}
+
+bool isTabSeparated(std::string_view text)
+{
+    const std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
+    return firstLine.find('\t') != std::string_view::npos;
+}
+
+std::string tabSeparatedAsCsv(std::string_view text)
+{
+    StringSink sink;
+    {
+        Output out(sink, 64 * 1024);
+        std::string cell;
+        std::size_t i = 0;
+        bool rowOpen = false;
+        while (i < text.size()) {
+            cell.clear();
+            if (text[i] == '"') {
+                // Quoted: up to the quote not doubled; the text behind it, up to
+                // the tab or line end, belongs to the cell as well.
+                ++i;
+                while (i < text.size()) {
+                    if (text[i] == '"') {
+                        if (i + 1 < text.size() && text[i + 1] == '"') {
+                            cell += '"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    cell += text[i++];
+                }
+            }
+            const std::size_t end = std::min(text.find_first_of("\t\r\n", i), text.size());
+            cell.append(text.substr(i, end - i));
+            i = end;
+            if (rowOpen)
+                out.put(',');
+            writeCsvField(out, cell);
+            rowOpen = true;
+            if (i < text.size() && text[i] == '\t') {
+                ++i;
+                if (i == text.size())
+                    out.put(','); // a last cell that is empty
+                continue;
+            }
+            // A line end, CR LF counted once, or the end of the text.
+            if (i < text.size() && text[i] == '\r' && ++i < text.size() && text[i] == '\n')
+                ++i;
+            else if (i < text.size() && text[i] == '\n')
+                ++i;
+            out.write("\r\n");
+            rowOpen = false;
+        }
+        out.flush();
+    }
+    return std::move(sink.text);
 }
 
 } // namespace Corvane::Answers

@@ -26,7 +26,11 @@ namespace Corvane::Answers {
 // the one where it opened: a stray quote costs one row.
 class CsvReader {
 public:
-    explicit CsvReader(InputBuffer &input);
+    // Where the input begins: at the start of a file, which may open with a
+    // byte order mark, or at a record found by an earlier reading, whose
+    // bytes are all its own, on line `line` of the file.
+    enum class Start { File, Record };
+    explicit CsvReader(InputBuffer &input, Start start = Start::File, std::int64_t line = 1);
 
     // Reads the next record; false at the end of the input or when a read
     // failed (ask the input which). Empty lines hold no record.
@@ -42,6 +46,8 @@ public:
     // The physical line of the input where the record read begins, from 1;
     // CR LF, LF and a lone CR each end a line.
     std::int64_t line() const { return m_recordLine; }
+    // Where the record read begins, in bytes from the start of the input.
+    std::uint64_t offset() const { return m_recordOffset; }
 
 private:
     bool readQuoted();
@@ -71,6 +77,7 @@ private:
     std::string m_unclosed; // the problem of a quote that is never closed
     std::int64_t m_line = 1;
     std::int64_t m_recordLine = 1;
+    std::uint64_t m_recordOffset = 0;
     bool m_afterCr = false;
 };
 
@@ -97,5 +104,15 @@ void writeCsvRecord(Output &out, std::span<const std::string_view> fields,
 // {"a", "b,c"} -> "a,\"b,c\"\r\n"
 std::string csvRecordText(std::span<const std::string> fields,
                           CellSafety safety = CellSafety::Verbatim);
+
+// Rows copied from a spreadsheet arrive as text whose first line holds a tab:
+// cells separated by tabs, rows by line ends, and a cell holding a tab, a
+// line break or a quote in quotes, its quotes doubled.
+bool isTabSeparated(std::string_view text);
+
+// Tab-separated rows as a CSV table, cell for cell, each record ended by
+// CR LF; a quote that is never closed takes the rest of the text into its
+// cell. "mode\taddress\nslave\t\"N7,0\"" -> "mode,address\r\nslave,\"N7,0\"\r\n"
+std::string tabSeparatedAsCsv(std::string_view text);
 
 } // namespace Corvane::Answers

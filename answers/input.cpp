@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "answers/input.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Corvane::Answers {
@@ -38,6 +39,14 @@ std::string overlongMessage(std::string_view what)
     return std::string(what) + " is longer than " + std::to_string(kLongestRecord) + " bytes";
 }
 
+IoResult TextSource::read(char *buffer, std::size_t size)
+{
+    const std::size_t count = std::min(size, m_text.size());
+    std::memcpy(buffer, m_text.data(), count);
+    m_text.remove_prefix(count);
+    return {count, 0};
+}
+
 InputBuffer::InputBuffer(ByteSource &source, Output *flushBeforeRead)
     : m_source(source), m_flushBeforeRead(flushBeforeRead), m_buffer(kFirstCapacity)
 {
@@ -52,6 +61,7 @@ bool InputBuffer::fill()
     if (m_buffer.size() - m_end < kSmallestRead) {
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
         m_end -= m_begin;
+        m_dropped += m_begin;
         m_begin = 0;
         if (m_buffer.size() - m_end < kSmallestRead)
             m_buffer.grow(kInputCapacity, m_end);

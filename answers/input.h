@@ -6,6 +6,7 @@
 #include "answers/output.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,22 @@ public:
     virtual std::string_view name() const = 0;
 };
 
+// Bytes read from a text in memory that outlives the source: the page reads
+// its mapping tables this way.
+class TextSource : public ByteSource {
+public:
+    explicit TextSource(std::string_view text, std::string_view name = "the table")
+        : m_text(text), m_name(name)
+    {
+    }
+    IoResult read(char *buffer, std::size_t size) override;
+    std::string_view name() const override { return m_name; }
+
+private:
+    std::string_view m_text;
+    std::string_view m_name;
+};
+
 // The bytes that end a line: a JSON Lines stream ends its lines with LF (a
 // CR before it belongs to the line end); a CSV table with CR LF, LF or CR.
 enum class LineEnds { LineFeed, AnyBreak };
@@ -53,6 +70,8 @@ public:
     // Returns the line end dropped, or 0 at the end of the input.
     // "rest of it\nnext" -> "next", '\n'
     char skipLine(LineEnds ends);
+    // How many bytes have been consumed since the input began.
+    std::uint64_t position() const { return m_dropped + m_begin; }
     bool failed() const { return m_error != 0; }
     int error() const { return m_error; }
     std::string_view name() const { return m_source.name(); }
@@ -63,6 +82,7 @@ private:
     ByteBuffer m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
+    std::uint64_t m_dropped = 0; // consumed bytes no longer held
     bool m_ended = false;
     int m_error = 0;
 };

@@ -231,4 +231,15 @@ std::optional<WindowLink> readLinkFragment(std::string_view fragment)
     return link;
 }
 
+WindowLink requestLink(const Request &request)
+{
+    if (const auto *slave = std::get_if<SlaveTexts>(&request))
+        return {false, slave->address, slave->start, slave->count, {}};
+    const auto &texts = std::get<MasterTexts>(request);
+    auto resolved = resolveMaster(texts);
+    if (auto *state = std::get_if<Master::MasterWindowState>(&resolved))
+        return {true, {}, {}, {}, std::move(*state)};
+    return {true, {}, {}, {}, verbatimState(texts)};
+}
+
 } // namespace Corvane::Answers

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "answers/request.h"
 #include "master/addressingscheme.h"
 #include "master/mastertranslation.h"
 
@@ -37,6 +38,11 @@ struct WindowLink {
 // The fragment of a state, without the "#".
 // {slave, "N7:4/5", "40001", "10"} -> "v=1&mode=slave&address=N7:4/5&start=40001&count=10"
 std::string linkFragment(const WindowLink &link);
+
+// The window's state for a request: a master request's selections resolved
+// as the command line reads them ("3" is the entry " 03 - ..."), or taken as
+// typed when they name no entry, so that the window shows what was asked.
+WindowLink requestLink(const Request &request);
 
 // The state a fragment carries ("#" before it allowed); none when the
 // fragment is not one of these links, or of another version.

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 // A mapping table as batch and check read it: a CSV file whose header names
@@ -24,6 +25,10 @@ namespace Corvane::Answers {
 class MappingTable {
 public:
     explicit MappingTable(InputBuffer &input);
+    // A table read again from one of `header`'s rows on: `input` begins where
+    // the row began (rowOffset()), on line `line` (rowLine()), and the header
+    // is `header`'s.
+    MappingTable(InputBuffer &input, const MappingTable &header, std::int64_t line);
 
     // Reads the header row. A header that cannot be read ends the table: one
     // longer than kLongestRecord, one that breaks the CSV format (an unclosed
@@ -42,9 +47,23 @@ public:
     // counted from 1 after the header, and what it translates to.
     std::span<const std::string_view> row() const { return m_reader.fields(); }
     std::int64_t rowNumber() const { return m_rowNumber; }
+    // Where the current row begins in the input, in bytes, and on which line.
+    std::uint64_t rowOffset() const { return m_reader.offset(); }
+    std::int64_t rowLine() const { return m_reader.line(); }
     Answer translateRow(Readings readings = Readings::Warn);
+    // The request of the current row, or why it has none (the answer that
+    // translateRow() gives it).
+    // "slave,N7:0,40001,10" -> SlaveTexts{"N7:0", "40001", "10"}
+    std::variant<Request, Answer> rowRequest();
 
 private:
+    // Why the current row cannot be read as a request, if it cannot.
+    std::optional<std::string> rowProblem() const;
+    // The current row's cell in a column, or the empty text for none.
+    std::string_view cell(const std::optional<std::size_t> &column) const;
+    // The master fields of the current row, views of its cells.
+    std::span<const NamedField> masterFields();
+
     CsvReader m_reader;
     std::vector<std::string> m_header;
     // The columns that feed request fields, by their matched names.
