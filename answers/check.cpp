@@ -32,8 +32,6 @@ struct Tally {
     std::uint64_t warned = 0; // rows with a warning
 };
 
-// A run of no word or bit maps onto no Modicon number, so it overlaps nothing.
-constexpr std::string_view kEmptyRun = "the run holds no word or bit: it covers no Modicon number";
 
 // Writes the findings as text lines or as JSON Lines.
 class Findings {
@@ -99,10 +97,10 @@ public:
                 m_json.member("kind", "warning");
                 m_json.member("row", row);
                 m_json.member("reason", "empty run");
-                m_json.member("message", kEmptyRun);
+                m_json.member("message", kEmptyRunWarning);
                 m_json.endObject();
             } else {
-                warningLine(row, kEmptyRun);
+                warningLine(row, kEmptyRunWarning);
             }
             m_out.put('\n');
         }

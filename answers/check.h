@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 // The check of a slave mapping table: two rows that map onto the same
@@ -45,6 +46,10 @@ struct Overlap {
 // {rows 1: 40001-40010, 2: 40005-40020, 3: 40011-40011} -> rows 1 and 2 share 40005-40010.
 std::uint64_t findOverlaps(std::vector<MappedRange> &ranges, std::size_t listed,
                            const std::function<void(const Overlap &)> &report);
+
+// A run of no word or bit maps onto no Modicon number, so it overlaps nothing.
+inline constexpr std::string_view kEmptyRunWarning =
+    "the run holds no word or bit: it covers no Modicon number";
 
 // Reads a mapping table and writes each row the rules refuse or cannot read
 // and each field a silent rule read, then each overlapping pair of answered

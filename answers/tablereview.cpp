@@ -64,6 +64,13 @@ std::optional<std::string> TableReview::readHeader()
     return problem;
 }
 
+double TableReview::progress() const
+{
+    if (m_finished || m_text.empty())
+        return 1;
+    return static_cast<double>(m_input->position()) / static_cast<double>(m_text.size());
+}
+
 std::span<const std::string> TableReview::header() const { return m_table->header(); }
 
 bool TableReview::readRows(std::size_t most)
@@ -169,6 +176,15 @@ void TableReview::writeRow(JsonWriter &json, std::size_t index, std::size_t most
         json.value(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
+    json.endArray();
+
+    // The warnings of any answer, a refusal's too: they may explain it.
+    json.key("warnings");
+    json.beginArray();
+    for (const Warning &warning : answer.warnings)
+        json.value(warning.message);
+    if (answer.emptyRun)
+        json.value(kEmptyRunWarning);
     json.endArray();
 
     const auto request = table.rowRequest();

@@ -69,17 +69,20 @@ public:
     bool finished() const { return m_finished; }
 
     const ReviewTally &tally() const { return m_tally; }
+    // How far the reading has come, from 0 to 1.
+    double progress() const;
     // One mark for each row read, the first row's first.
     std::span<const std::uint8_t> marks() const { return m_marks; }
     const std::string &text() const { return m_text; }
 
     // One row as the face shows it, read and translated again, as a JSON
     // object: its number, its cells, the result object that batch --json
-    // writes for it, the answer as text lines, the page's link of its
-    // request, and the rows it overlaps (at most `mostOverlaps` of them, and
-    // how many more there are). `index` counts from 0.
+    // writes for it, the answer as text lines, its warnings as check words
+    // them, the page's link of its request, and the rows it overlaps (at
+    // most `mostOverlaps` of them, and how many more there are). `index`
+    // counts from 0.
     // {"row":1,"cells":["slave","N7:0","40001","10"],"result":{"ok":true,...},
-    //  "lines":["file 7 word 0 modicon 40001-40010","holding registers..."],
+    //  "lines":["file 7 word 0 modicon 40001-40010","holding registers..."],"warnings":[],
     //  "link":"v=1&mode=slave&...","overlaps":[{"row":2,"start":40005,"end":40010}],"more":0}
     void writeRow(JsonWriter &json, std::size_t index, std::size_t mostOverlaps = 100);
 

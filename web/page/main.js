@@ -4,8 +4,9 @@
 // Start-up: creates the WebAssembly module from the page's data block, sets up
 // window.corvane (ready, translateSlave, translateMaster), starts the window,
 // or says why Corvane could not start. Uses element() and the fit element from
-// dom.js, fitToViewport() and start() from window.js, and translations() from
-// scriptapi.js. The last of the page scripts.
+// dom.js, fitToViewport() and start() from window.js, translations() from
+// scriptapi.js and MappingTableSection from mappingtable.js. The last of the
+// page scripts.
 
 function decodeBase64(text) {
     const binary = atob(text.trim());
@@ -13,6 +14,15 @@ function decodeBase64(text) {
     for (let i = 0; i < binary.length; ++i)
         bytes[i] = binary.charCodeAt(i);
     return bytes;
+}
+
+// The module travels gzip-compressed (web/assemble.py).
+async function moduleBytes() {
+    if (typeof DecompressionStream !== 'function')
+        throw new Error('this browser cannot unpack the page\'s WebAssembly (no DecompressionStream)');
+    const packed = decodeBase64(document.getElementById('corvane-wasm').textContent);
+    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
 function fail(reason) {
@@ -26,13 +36,17 @@ window.addEventListener('resize', fitToViewport);
 // Scripts use the same translations as the window, once it has started.
 window.corvane = {ready: null, translateSlave: null, translateMaster: null};
 const ready = (typeof WebAssembly === 'object'
-    ? createCorvaneModule({wasmBinary: decodeBase64(document.getElementById('corvane-wasm').textContent)})
+    ? moduleBytes().then((wasmBinary) => createCorvaneModule({wasmBinary}))
     : Promise.reject(new Error('this browser has no WebAssembly')))
     .then((core) => {
         const translate = translations(core);
         window.corvane.translateSlave = translate.slave;
         window.corvane.translateMaster = translate.master;
         start(core);
+        const mappingTable = new MappingTableSection(core, (link) => {
+            location.hash = link;
+        });
+        fit.after(mappingTable.section);
         performance.mark('corvane-ready');
         return true;
     });
