@@ -32,7 +32,6 @@ struct Tally {
     std::uint64_t warned = 0; // rows with a warning
 };
 
-
 // Writes the findings as text lines or as JSON Lines.
 class Findings {
 public:

@@ -67,14 +67,10 @@ val tally()
         return counts;
     const Answers::ReviewTally &tally = review->tally();
     const std::pair<const char *, std::uint64_t> members[] = {
-        {"rows", tally.rows},
-        {"answered", tally.answered},
-        {"warned", tally.warned},
-        {"refused", tally.refused},
-        {"invalid", tally.invalid},
-        {"masterRows", tally.masterRows},
-        {"overlaps", tally.overlaps},
-        {"overlapRows", tally.overlapRows}};
+        {"rows", tally.rows},         {"answered", tally.answered},
+        {"warned", tally.warned},     {"refused", tally.refused},
+        {"invalid", tally.invalid},   {"masterRows", tally.masterRows},
+        {"overlaps", tally.overlaps}, {"overlapRows", tally.overlapRows}};
     for (const auto &[name, count] : members)
         counts.set(name, static_cast<double>(count));
     return counts;
@@ -119,7 +115,8 @@ public:
     explicit PieceSink(val take) : m_take(std::move(take)) {}
     Answers::IoResult write(const char *data, std::size_t size) override
     {
-        m_take(val(emscripten::typed_memory_view(size, reinterpret_cast<const unsigned char *>(data))));
+        m_take(val(
+            emscripten::typed_memory_view(size, reinterpret_cast<const unsigned char *>(data))));
         return {size, 0};
     }
 

@@ -226,8 +226,8 @@ TEST(TableReviews, ShowARowsCellsLinesAndTheRowsItOverlaps)
     // A count that is no number reads as 0: a warning, and no range.
     const Json second = shown(1);
     EXPECT_EQ(review.marks()[1], kRowWarned);
-    EXPECT_EQ(second["warnings"], Json({"count \"x\" holds no number: read as 0",
-                                        std::string(kEmptyRunWarning)}));
+    EXPECT_EQ(second["warnings"],
+              Json({"count \"x\" holds no number: read as 0", std::string(kEmptyRunWarning)}));
     EXPECT_EQ(second["overlaps"], Json::array());
 }
 
