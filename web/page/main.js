@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 //
 // Start-up: creates the WebAssembly module from the page's data block, sets up
-// window.corvane (ready, translateSlave, translateMaster), starts the window,
-// or says why Corvane could not start. Uses element() and the fit element from
-// dom.js, fitToViewport() and start() from window.js, and translations() from
+// window.corvane (ready, translateSlave, translateMaster), starts the window
+// with the state that the page's address carries, or says why Corvane could
+// not start. Uses element() and the fit element from dom.js, fitToViewport(),
+// openLink() and linkWritten from window.js, and translations() from
 // scriptapi.js. The last of the page scripts.
 
 function decodeBase64(text) {
@@ -32,7 +33,13 @@ const ready = (typeof WebAssembly === 'object'
         const translate = translations(core);
         window.corvane.translateSlave = translate.slave;
         window.corvane.translateMaster = translate.master;
-        start(core);
+        openLink(core, location.hash.slice(1));
+        // A link pasted into the address of the open page starts it afresh
+        // with its state, as opening the link would.
+        window.addEventListener('hashchange', () => {
+            if (location.hash.slice(1) !== linkWritten)
+                openLink(core, location.hash.slice(1));
+        });
         performance.mark('corvane-ready');
         return true;
     });
