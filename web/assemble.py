@@ -13,11 +13,16 @@ The inline script is Emscripten's runtime, which defines createCorvaneModule,
 followed by the page scripts joined in order inside one function with
 'use strict': they share their top-level names with one another, and none of
 them reaches the page's global scope (they publish window.corvane alone).
+
+The page scripts and the style travel without their comments and indentation
+(compact_script, compact_style): the sources keep them, the page's bytes go to
+the window.
 """
 import argparse
 import base64
 import gzip
 import hashlib
+import re
 import sys
 from pathlib import Path
 
@@ -31,6 +36,21 @@ def data_uri(path: Path) -> str:
 def source_hash(text: str) -> str:
     digest = hashlib.sha256(text.encode('utf-8')).digest()
     return "'sha256-" + base64.b64encode(digest).decode('ascii') + "'"
+
+
+def compact_script(text: str) -> str:
+    """Drops the lines that are only a // comment, blank lines and indentation.
+    The page scripts keep no multi-line string, so no line break inside one is
+    touched, and every line keeps its own end, so no statement runs into the
+    next."""
+    lines = (line.strip() for line in text.splitlines())
+    return '\n'.join(line for line in lines if line and not line.startswith('//'))
+
+
+def compact_style(text: str) -> str:
+    """Drops /* */ comments, blank lines and indentation."""
+    text = re.sub(r'/\*.*?\*/', '', text, flags=re.DOTALL)
+    return '\n'.join(line.strip() for line in text.splitlines() if line.strip())
 
 
 def check_inline(name: str, text: str, closing: str) -> None:
@@ -57,9 +77,9 @@ def main() -> int:
     args = parser.parse_args()
 
     runtime = args.runtime.read_text(encoding='utf-8')
-    page_scripts = '\n'.join(path.read_text(encoding='utf-8') for path in args.script)
+    page_scripts = '\n'.join(compact_script(path.read_text(encoding='utf-8')) for path in args.script)
     script = runtime + '\n' + "(function () {\n'use strict';\n\n" + page_scripts + '\n})();\n'
-    style = args.style.read_text(encoding='utf-8')
+    style = compact_style(args.style.read_text(encoding='utf-8'))
     check_inline('the script', script, '</script')
     check_inline('the style', style, '</style')
 

@@ -25,7 +25,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace Corvane::Web {
 namespace {
@@ -114,9 +116,63 @@ val names(std::span<const Control> controls)
     return list;
 }
 
+// What a screen reader hears beyond the control table. A field's hint is
+// the label beside it with the field's range or an example, read as the
+// field's description; a group is a set of controls that a caption above
+// them names, as a user sees it.
+struct FieldHint {
+    Control field;
+    Control hint;
+};
+constexpr std::array kFieldHints{
+    FieldHint{Control::RegTxt, Control::RegValLbl},
+    FieldHint{Control::SlaveAddrTxt, Control::SlaveValLbl},
+    FieldHint{Control::DataFileTxt, Control::DataFileLbl},
+    FieldHint{Control::StartRegTxt, Control::StartRegLbl},
+};
+
+struct CaptionedGroup {
+    Control caption;
+    std::string_view role;
+    std::span<const Control> members;
+};
+constexpr std::array kPlcMarks{Control::PLC3Opt, Control::PLC5Opt};
+constexpr std::array kFormatMarks{Control::XYYOpt, Control::XYZOpt, Control::YXZOpt};
+constexpr std::array kRequestFields{Control::MesTypeLst, Control::ModCmdLst, Control::DiagSubLst,
+                                    Control::RegTxt, Control::SlaveAddrTxt};
+constexpr std::array kCaptionedGroups{
+    CaptionedGroup{Control::Label2, "radiogroup", kPlcMarks},
+    CaptionedGroup{Control::AddrFrmtLbl, "radiogroup", kFormatMarks},
+    CaptionedGroup{Control::AddrCmdLbl, "group", kRequestFields},
+};
+
+// {RegTxt: "RegValLbl", ...}
+val fieldHints()
+{
+    val hints = val::object();
+    for (const FieldHint &hint : kFieldHints)
+        hints.set(nameOf(hint.field), nameOf(hint.hint));
+    return hints;
+}
+
+// [{caption: "Label2", role: "radiogroup", members: ["PLC3Opt", "PLC5Opt"]}, ...]
+val captionedGroups()
+{
+    val groups = val::array();
+    for (const CaptionedGroup &group : kCaptionedGroups) {
+        val item = val::object();
+        item.set("caption", nameOf(group.caption));
+        item.set("role", text(group.role));
+        item.set("members", names(group.members));
+        groups.call<void>("push", item);
+    }
+    return groups;
+}
+
 // The main window: its controls in creation order, the keyboard order, the
-// client width in pixels, the heading colour, the result boxes and the
-// entries that a drop-down box holds from its creation.
+// client width in pixels, the heading colour, the result boxes, the entries
+// that a drop-down box holds from its creation, the fields' hints and the
+// captioned groups.
 val mainWindow()
 {
     val window = val::object();
@@ -134,6 +190,8 @@ val mainWindow()
         boxes.call<void>("push", box);
     }
     window.set("answerBoxes", boxes);
+    window.set("hints", fieldHints());
+    window.set("groups", captionedGroups());
     return window;
 }
 

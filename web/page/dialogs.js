@@ -7,12 +7,13 @@
 
 // A title bar with the icon, the caption and a close box. The close box is
 // not a tab stop: as on a desktop, the keyboard reaches it through the
-// window's own buttons.
-function titleBar(captionId, onClose) {
+// window's own buttons. Its name says which window it closes, so that no two
+// buttons on the page share a name.
+function titleBar(captionId, onClose, closeName) {
     const bar = element('div', 'titlebar');
     const icon = element('img', '', {src: images.icon, alt: ''});
     const caption = element('span', 'caption', {id: captionId});
-    const close = element('button', 'close-box', {type: 'button', tabindex: '-1', 'aria-label': 'Close'});
+    const close = element('button', 'close-box', {type: 'button', tabindex: '-1', 'aria-label': closeName});
     close.textContent = '\u00d7';
     close.addEventListener('click', onClose);
     bar.append(icon, caption, close);
@@ -98,6 +99,17 @@ const errorBox = (function () {
         }
     });
     return {
+        isOpen() {
+            return dialog.open;
+        },
+        // Closes the box without running what waits for it: the window it
+        // stood for is gone.
+        close() {
+            whenClosed = null;
+            returnFocus = null;
+            if (dialog.open)
+                dialog.close();
+        },
         show(titleText, lines, then) {
             title.textContent = titleText;
             message.replaceChildren(...lines.map((line) => {
@@ -119,9 +131,10 @@ class AboutWindow {
         const about = core.aboutWindow();
         this.onClosed = onClosed;
         this.win = element('div', 'window about', {role: 'dialog', 'aria-labelledby': 'about-caption'});
-        const {bar, caption} = titleBar('about-caption', () => this.close());
+        const {bar, caption} = titleBar('about-caption', () => this.close(), 'Close ' + about.caption);
         caption.textContent = about.caption;
         const client = element('div', 'client');
+        this.client = client;
         client.style.width = about.client.width + 'px';
         client.style.height = about.client.height + 'px';
         client.style.background = 'ButtonFace';
@@ -166,7 +179,13 @@ class AboutWindow {
         this.win.style.left = Math.max(0, left) + 'px';
         this.win.style.top = mainWindow.offsetTop + 150 + 'px';
         screen.append(this.win);
+        this.placeHitAreas();
         this.ok.focus();
+    }
+
+    placeHitAreas() {
+        if (this.isShown())
+            placeHitAreas(this.client, [{box: this.ok, control: this.ok}], []);
     }
 
     close() {

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 //
 // Start-up: creates the WebAssembly module from the page's data block, sets up
-// window.corvane (ready, translateSlave, translateMaster), starts the window,
-// or says why Corvane could not start. Uses element() and the fit element from
-// dom.js, fitToViewport() and start() from window.js, translations() from
-// scriptapi.js and MappingTableSection from mappingtable.js. The last of the
-// page scripts.
+// window.corvane (ready, translateSlave, translateMaster), starts the window
+// with the state that the page's address carries, or says why Corvane could
+// not start. Uses element() and the fit element from dom.js, fitToViewport(),
+// openLink() and linkWritten from window.js, translations() from scriptapi.js
+// and MappingTableSection from mappingtable.js. The last of the page scripts.
 
 function decodeBase64(text) {
     const binary = atob(text.trim());
@@ -42,9 +42,18 @@ const ready = (typeof WebAssembly === 'object'
         const translate = translations(core);
         window.corvane.translateSlave = translate.slave;
         window.corvane.translateMaster = translate.master;
-        start(core);
+        openLink(core, location.hash.slice(1));
+        // A link pasted into the address of the open page starts it afresh
+        // with its state, as opening the link would.
+        window.addEventListener('hashchange', () => {
+            if (location.hash.slice(1) !== linkWritten)
+                openLink(core, location.hash.slice(1));
+        });
+        // A row chosen in the mapping table fills the window with its
+        // request and answer; the focus stays in the table.
         const mappingTable = new MappingTableSection(core, (link) => {
-            location.hash = link;
+            openLink(core, link, false);
+            history.replaceState(history.state, '', '#' + link);
         });
         fit.after(mappingTable.section);
         performance.mark('corvane-ready');

@@ -98,8 +98,8 @@ class MappingTableSection {
         dropHint.textContent = 'or drop a file anywhere on the page';
         open.append(fileLabel, this.fileInput, dropHint);
 
-        const paste = element('details', 'paste');
-        const pasteSummary = element('summary');
+        const paste = element('details', 'paste', {'aria-labelledby': 'maptable-paste-summary'});
+        const pasteSummary = element('summary', '', {id: 'maptable-paste-summary'});
         pasteSummary.textContent = 'Paste rows';
         const pasteLabel = element('label', '', {for: 'maptable-paste'});
         pasteLabel.textContent = 'Rows copied from a spreadsheet (tab-separated) or typed as CSV, '

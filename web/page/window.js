@@ -1,34 +1,72 @@
 // SPDX-FileCopyrightText: 2026 The Corvane developers
 // SPDX-License-Identifier: MIT
 //
-// The main window, MainWindow, and its form; scaling it to the viewport; Exit,
-// which takes it off the page ("Corvane has ended."), and start(), which puts
-// it up. Uses dom.js, DropDown from dropdown.js, and titleBar(), errorBox and
-// AboutWindow from dialogs.js.
+// The main window, MainWindow, and its form; scaling it to the screen; the
+// window's state in the page's address; copying an answer; Exit, which takes
+// it off the page ("Corvane has ended."), and start(), which puts it up. Uses
+// dom.js, DropDown from dropdown.js, and titleBar(), errorBox and AboutWindow
+// from dialogs.js.
 //
 // The page draws Corvane's window from the core's control table and lets the
 // core's handlers drive it through a form object; it holds no rule of its
 // own. The DOM controls are the window's only state, as in the desktop
 // window: every handler reads them when it runs.
 
-// Borders of a drawn window: 3 pixels each side plus the 1-pixel outline.
-const kWindowBorder = 3;
-const kTitleBarHeight = 26;
 const kMargin = 16;
 
-// Scales the window down to the viewport's width, keeping its proportions.
+// The window on the page, if any.
+let current = null;
+
+// The window keeps its design size and grows with the browser's zoom; it is
+// scaled down only where the screen itself is narrower or lower than the
+// window, and then to fit both ways. Zoom makes the viewport hold fewer CSS
+// pixels but leaves the browser window as wide as it was, so the ratio of the
+// two undoes it (1 where a browser reports no outer size).
 function fitToViewport() {
     const win = screen.querySelector('.window.main');
     if (!win)
         return;
     const width = win.offsetWidth + 2;
     const height = win.offsetHeight + 2;
-    const available = document.documentElement.clientWidth - 2 * kMargin;
-    const scale = Math.min(1, available / width);
+    const zoom = window.outerWidth > window.innerWidth * 1.05 ? window.outerWidth / window.innerWidth : 1;
+    const above = fit.offsetTop - kMargin;
+    const scale = Math.min(1,
+        (document.documentElement.clientWidth * zoom - 2 * kMargin) / width,
+        (window.innerHeight * zoom - 2 * kMargin - above) / height);
     screen.dataset.scale = String(scale);
     screen.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    screen.style.setProperty('--hit', kTouchTarget / scale + 'px');
     fit.style.width = width * scale + 'px';
     fit.style.height = height * scale + 'px';
+    if (current)
+        current.placeHitAreas();
+}
+
+// The window's state in the fragment of the page's address (answers/link.h),
+// rewritten in place, so that no history entry piles up. Browsers refuse
+// rewrites that come too fast (WebKit throws after 100 in 30 s, Chromium holds
+// them back after 200 in 10 s): it is written at most every 350 ms.
+const kLinkInterval = 350;
+const kPlcMarks = {'3': 'PLC3Opt', '5': 'PLC5Opt'};
+const kFormatMarks = {'NXYY:Z': 'XYYOpt', 'NXYZ:Z': 'XYZOpt', 'NYXZ:Z': 'YXZOpt'};
+let linkTimer = 0;
+let linkWrittenAt = -Infinity;
+let linkWritten = null;
+
+function scheduleLink() {
+    if (linkTimer)
+        return;
+    linkTimer = setTimeout(() => {
+        linkTimer = 0;
+        if (!current || !current.isShown())
+            return;
+        const fragment = current.linkFragment();
+        if (fragment === linkWritten)
+            return;
+        linkWritten = fragment;
+        linkWrittenAt = performance.now();
+        history.replaceState(history.state, '', '#' + fragment);
+    }, Math.max(0, linkWrittenAt + kLinkInterval - performance.now()));
 }
 
 // The main window, built from the control table; its DOM controls are the
@@ -40,19 +78,23 @@ class MainWindow {
         this.outer = new Map();   // control name -> positioned element
         this.inner = new Map();   // control name -> element holding text, choice or focus
         this.dropDowns = new Map();
+        this.rows = new Map();
         this.about = null;
         this.deferred = null;
         const table = core.mainWindow();
         document.documentElement.style.setProperty('--heading', table.headingColour);
 
         this.win = element('main', 'window main', {'aria-labelledby': 'main-caption'});
-        const {bar, caption} = titleBar('main-caption', () => this.exit());
+        const {bar, caption} = titleBar('main-caption', () => this.exit(), 'Close Corvane');
         this.caption = caption;
         this.client = element('div', 'client');
         this.client.style.width = table.clientWidth + 'px';
-        this.win.append(bar, this.client);
+        // Each answer is read out with its caption once per translation, here.
+        this.announcer = element('div', 'announcer', {role: 'status', 'aria-live': 'polite'});
+        this.win.append(bar, this.client, this.announcer);
 
         for (const row of table.controls) {
+            this.rows.set(row.name, row);
             const parent = row.parent ? this.outer.get(row.parent) : this.client;
             parent.append(this.create(row));
         }
@@ -61,32 +103,55 @@ class MainWindow {
             if (row.entries.length > 0)
                 this.dropDowns.get(row.name).refill(row.text, row.entries);
         }
-        this.details = new Map();
+        this.hints = table.hints;
+        for (const [field, hint] of Object.entries(table.hints))
+            this.inner.get(field).setAttribute('aria-describedby',
+                [hint, ...(this.rows.get(field).toolTip ? [field + '-tip'] : [])].join(' '));
+        this.groups = table.groups.map((group) => this.addGroup(group));
+        this.answers = new Map();
         for (const {box, answers} of table.answerBoxes)
-            this.addDetails(box, answers);
+            this.addAnswerBox(box, answers);
         this.orderForKeyboard(table.tabOrder);
+        this.client.addEventListener('input', () => scheduleLink());
         screen.replaceChildren(this.win);
         this.form = this.makeForm();
         core.formLoad(this.form);
+        this.afterChange();
     }
 
-    // One line under the answers of a result box with the engineering
-    // details of the answer; the answers name it as their description.
-    addDetails(box, answers) {
+    // Controls that a caption above them names as one group: the group holds
+    // them with their labels and hints, and leaves their places as they are.
+    addGroup({caption, role, members}) {
+        const group = element('div', 'group', {role, 'aria-labelledby': caption});
+        const nodes = members.flatMap((name) => [this.rows.get(name).namedBy, name, this.hints[name]])
+            .filter(Boolean).map((name) => this.outer.get(name));
+        nodes.sort((a, b) => (a.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING ? -1 : 1));
+        nodes[0].before(group);
+        group.append(...nodes);
+        return {group, members: members.map((name) => this.outer.get(name))};
+    }
+
+    // Under the answers of a result box, one line with the engineering
+    // details of the answer, which the answers name as their description,
+    // and beside it the button that copies the whole answer.
+    addAnswerBox(box, answers) {
         const frame = this.outer.get(box);
         const line = element('div', 'control details', {id: box + '-details'});
         const bottom = Math.max(...answers.map((name) => {
             const answer = this.outer.get(name);
             return parseFloat(answer.style.top) + parseFloat(answer.style.height);
         }));
-        line.style.left = '8px';
-        line.style.right = '8px';
         line.style.top = bottom + 1 + 'px';
         for (const name of answers)
             this.inner.get(name).setAttribute('aria-describedby', line.id);
         selectOnClick(line);
-        frame.append(line);
-        this.details.set(box, line);
+        const copy = element('button', 'control copy', {type: 'button', id: box + '-copy',
+            'aria-label': 'Copy answer'});
+        copy.textContent = 'Copy';
+        copy.style.top = bottom + 'px';
+        copy.addEventListener('click', () => this.copyAnswer(box));
+        frame.append(line, copy);
+        this.answers.set(box, {answers, line, copy});
     }
 
     create(row) {
@@ -109,16 +174,18 @@ class MainWindow {
             break;
         case 'frame':
         case 'plainFrame':
-            outer = element('div', 'control' + (row.kind === 'frame' ? ' frame' : ''), {role: 'group'});
-            if (row.accessibleName)
-                outer.setAttribute('aria-label', row.accessibleName);
+            // Frames lay the window out; the groups a screen reader hears are
+            // those that a caption names (addGroup).
+            outer = element('div', 'control ' + (row.kind === 'frame' ? 'frame' : 'plain-frame'));
             break;
         case 'heading':
             outer = element('div', 'control label heading', {role: 'heading', 'aria-level': '2'});
             setCaption(outer, row.text);
             break;
         case 'output':
-            outer = element('output', 'control output', {'aria-live': 'polite', 'aria-atomic': 'true'});
+            // Not a live region of its own: the window reads the answers out
+            // together (announce).
+            outer = element('output', 'control output', {'aria-live': 'off'});
             if (row.namedBy)
                 outer.setAttribute('aria-labelledby', row.namedBy);
             setCaption(outer, row.text);
@@ -128,8 +195,6 @@ class MainWindow {
             outer = element('input', 'control field', {type: 'text', autocomplete: 'off', spellcheck: 'false'});
             if (row.namedBy)
                 outer.setAttribute('aria-labelledby', row.namedBy);
-            if (row.toolTip)
-                outer.title = row.toolTip;
             outer.value = row.text;
             break;
         case 'dropDown': {
@@ -140,7 +205,7 @@ class MainWindow {
             break;
         }
         case 'radio':
-            outer = element('span', 'control radio');
+            outer = element('label', 'control radio');
             inner = element('input', '', {type: 'radio', name: row.parent + '-group'});
             if (row.namedBy)
                 inner.setAttribute('aria-labelledby', row.namedBy);
@@ -167,7 +232,18 @@ class MainWindow {
         outer.hidden = !row.visible;
         this.outer.set(row.name, outer);
         this.inner.set(row.name, inner);
-        return outer;
+        if (!row.toolTip)
+            return outer;
+        // A tooltip that shows while the field has the focus or the pointer,
+        // and that a screen reader reads as part of the field's description.
+        const tip = element('div', 'tip', {id: row.name + '-tip', role: 'tooltip'});
+        tip.textContent = row.toolTip;
+        tip.style.left = row.rect.x + 'px';
+        tip.style.top = row.rect.y + row.rect.height + 2 + 'px';
+        inner.setAttribute('aria-describedby', tip.id);
+        const both = document.createDocumentFragment();
+        both.append(outer, tip);
+        return both;
     }
 
     // Sibling order follows the keyboard order, so that Tab walks the
@@ -193,11 +269,15 @@ class MainWindow {
             keyed.sort((a, b) => a.key - b.key || a.position - b.position);
             for (const {child} of keyed) {
                 container.append(child);
-                if (child.matches('.frame, [role="group"]'))
+                if (child.matches('.frame, .plain-frame, .group'))
                     sortChildren(child);
             }
         };
         sortChildren(this.client);
+    }
+
+    isShown() {
+        return this.win.isConnected;
     }
 
     click(name) {
@@ -210,8 +290,77 @@ class MainWindow {
     }
 
     // The user's click or pick on a control; the core runs its handler.
+    // After a translation that the rules accept, the answers are read out.
     run(name) {
         this.core.userEvent(name, this.form);
+        const box = this.rows.get(name).parent;
+        if (this.answers.has(box) && !this.deferred && this.hasAnswer(box))
+            this.announce(this.answerLines(box, ' ').join(', '));
+        this.afterChange();
+    }
+
+    afterChange() {
+        for (const {group, members} of this.groups)
+            group.hidden = members.every((member) => member.hidden);
+        for (const [box, {copy}] of this.answers)
+            copy.hidden = !this.hasAnswer(box);
+        this.placeHitAreas();
+        scheduleLink();
+    }
+
+    // Every control that a click reaches is a touch target (placeHitAreas);
+    // the labels that name round marks stay clear.
+    placeHitAreas() {
+        if (!this.isShown())
+            return;
+        const targets = [];
+        const keepClear = [];
+        for (const [name, row] of this.rows) {
+            if (['button', 'radio', 'textField', 'dropDown', 'output'].includes(row.kind))
+                targets.push({box: this.outer.get(name), control: this.inner.get(name)});
+            if (row.kind === 'radio' && row.namedBy)
+                keepClear.push(this.outer.get(row.namedBy));
+        }
+        for (const {line, copy} of this.answers.values())
+            targets.push({box: line, control: line}, {box: copy, control: copy});
+        placeHitAreas(this.client, targets, keepClear);
+        if (this.about)
+            this.about.placeHitAreas();
+    }
+
+    // Say a text once to a screen reader: the same text twice in a row
+    // differs by a blank at its end, so that it is read again.
+    announce(text) {
+        this.announcer.textContent = this.announcer.textContent === text ? text + '\u00a0' : text;
+    }
+
+    hasAnswer(box) {
+        return this.answers.get(box).answers.some((name) => this.textOf(name) !== '');
+    }
+
+    // "Modicon Start Register 40001", ... with `between` after each caption.
+    answerLines(box, between) {
+        return this.answers.get(box).answers.map((name) =>
+            this.textOf(this.rows.get(name).namedBy).trim() + between + this.textOf(name));
+    }
+
+    // The answer shown, as labelled text with its details line; null when
+    // the window shows none.
+    answerText() {
+        for (const [box, {line}] of this.answers) {
+            if (this.outer.get(box).getClientRects().length > 0 && this.hasAnswer(box))
+                return [...this.answerLines(box, ': '), line.textContent].filter(Boolean).join('\n');
+        }
+        return null;
+    }
+
+    copyAnswer(box) {
+        copyWhole = true;
+        const copied = document.execCommand('copy');
+        copyWhole = false;
+        if (!copied && navigator.clipboard)
+            navigator.clipboard.writeText(this.answerText() || '').catch(() => {});
+        this.announce('Answer copied');
     }
 
     // Created hidden at start-up; closing it discards it, and the next
@@ -232,9 +381,16 @@ class MainWindow {
             this.about.show(this.win);
     }
 
-    exit() {
+    // Takes the window down: the About window and the error box go with it.
+    close() {
         if (this.about)
             this.about.close();
+        errorBox.close();
+        this.win.remove();
+    }
+
+    exit() {
+        this.close();
         this.onExit();
     }
 
@@ -251,6 +407,64 @@ class MainWindow {
             node.value = text;
         else
             setCaption(node, text);
+    }
+
+    // The fragment of the page's address for the window as it stands.
+    linkFragment() {
+        const text = (name) => this.textOf(name);
+        const marked = (marks) => Object.keys(marks).find((key) => this.inner.get(marks[key]).checked) || '';
+        return this.core.linkOf(this.inner.get('MasterOpt').checked, marked(kPlcMarks),
+            marked(kFormatMarks), text('MesTypeLst'), text('ModCmdLst'), text('DiagSubLst'),
+            text('RegTxt'), text('SlaveAddrTxt'), text('DataFileTxt'), text('StartRegTxt'),
+            text('NumRegTxt'));
+    }
+
+    // Puts up the state that a link carries as a user would: selects the
+    // mode, PLC type and format, picks the message type, command and
+    // subfunction where they are entries of their box (typed where they are
+    // not), types the fields, and presses Translate.
+    applyLink(state) {
+        const select = (name) => {
+            this.inner.get(name).checked = true;
+            this.run(name);
+        };
+        // A text typed over a box's entry stays as typed; the prompts are
+        // those of the entry it begins with ("04 and more" -> " 04 - ..."),
+        // as if the user had picked that entry before typing.
+        const firstWord = (text) => text.trim().split(/\s+/)[0];
+        const choose = (name, text) => {
+            const box = this.dropDowns.get(name);
+            const index = box.entries.indexOf(text);
+            if (index >= 0) {
+                box.pick(index);
+                return;
+            }
+            const named = box.entries.findIndex((entry) => firstWord(entry) === firstWord(text));
+            if (named >= 0 && firstWord(text))
+                box.pick(named);
+            box.input.value = text;
+        };
+        const type = (fields) => {
+            for (const [name, text] of Object.entries(fields))
+                this.setTextOf(name, text);
+        };
+        if (state.master) {
+            select('MasterOpt');
+            select('PLC5Opt');
+            select(kFormatMarks[state.format]);
+            if (state.plc === '3')
+                select('PLC3Opt');
+            choose('MesTypeLst', state.message_type);
+            choose('ModCmdLst', state.command);
+            choose('DiagSubLst', state.subfunction);
+            type({RegTxt: state.register, SlaveAddrTxt: state.slave});
+        } else {
+            select('SlaveOpt');
+            type({DataFileTxt: state.address, StartRegTxt: state.start, NumRegTxt: state.count});
+        }
+        const translate = this.inner.get(state.master ? 'TransMasterCmd' : 'TransSlaveCmd');
+        translate.focus();
+        translate.click();
     }
 
     // While the error box is open, the handler's later changes wait for
@@ -280,7 +494,7 @@ class MainWindow {
             }),
             loadAbout: () => this.apply(() => this.loadAbout()),
             setDetails: (box, text) => this.apply(() => {
-                this.details.get(box).textContent = text;
+                this.answers.get(box).line.textContent = text;
             }),
             setVisible: (name, visible) => this.apply(() => {
                 this.outer.get(name).hidden = !visible;
@@ -292,6 +506,9 @@ class MainWindow {
                 this.apply(() => this.dropDowns.get(name).refill(shown, entries), name, shown),
             setTop: (name, pixels) => this.apply(() => {
                 this.outer.get(name).style.top = pixels + 'px';
+                const tip = document.getElementById(name + '-tip');
+                if (tip)
+                    tip.style.top = pixels + parseFloat(this.outer.get(name).style.height) + 2 + 'px';
             }),
             setHeight: (name, pixels) => this.apply(() => {
                 this.outer.get(name).style.height = pixels + 'px';
@@ -307,16 +524,38 @@ class MainWindow {
                     this.deferred = null;
                     for (const change of changes)
                         change();
+                    this.afterChange();
                 });
             },
         };
     }
 }
 
-// Exit ends the program: the page tries to close its tab, which a
-// browser allows only for a tab that a script opened or that has no
-// history; where it cannot, the window is taken down and the page says
-// that Corvane has ended, with a way to start it again.
+// Copying: the Copy button beside the details, and Ctrl+C with nothing
+// selected or with a selection across several answers, copy the whole answer
+// shown, labelled, with its details line. A selection within one answer or a
+// field copies as the browser copies it.
+let copyWhole = false;
+
+document.addEventListener('copy', (event) => {
+    const text = current && current.isShown() ? current.answerText() : null;
+    if (text === null || errorBox.isOpen())
+        return;
+    const selection = window.getSelection();
+    const focused = document.activeElement;
+    const inField = focused instanceof HTMLInputElement && focused.selectionStart !== focused.selectionEnd;
+    const answersSelected = Array.from(document.querySelectorAll('.window.main output'))
+        .filter((output) => !selection.isCollapsed && selection.containsNode(output, true)).length;
+    if (copyWhole || (!inField && (selection.isCollapsed || answersSelected > 1))) {
+        event.clipboardData.setData('text/plain', text);
+        event.preventDefault();
+    }
+});
+
+// Exit ends the program: the page closes its tab where a browser allows a
+// script to (a tab that a script opened, or one with no history), and
+// otherwise takes the window down and says that Corvane has ended, with a
+// way to start it again.
 function showEnded(core) {
     const ended = element('section', 'ended', {'aria-labelledby': 'ended-text'});
     const text = element('p', '', {id: 'ended-text'});
@@ -331,14 +570,39 @@ function showEnded(core) {
     fit.after(ended);
     document.title = 'Corvane has ended';
     again.focus();
-    window.close();
+    if (window.opener || history.length <= 1)
+        window.close();
 }
 
-function start(core) {
-    for (const ended of document.querySelectorAll('.ended'))
-        ended.remove();
-    const win = new MainWindow(core, () => showEnded(core));
+// Puts up the window at its start-up state, in place of whatever the page
+// shows; a notice of the last start goes with it. The window takes the focus
+// unless the user is working elsewhere on the page (the mapping table).
+function start(core, takeFocus = true) {
+    if (current)
+        current.close();
+    for (const old of document.querySelectorAll('.ended, .link-notice'))
+        old.remove();
+    current = new MainWindow(core, () => showEnded(core));
     fitToViewport();
-    win.inner.get('MasterOpt').focus();
-    return win;
+    if (takeFocus)
+        current.inner.get('MasterOpt').focus();
+    return current;
+}
+
+// Starts the window with the state that a link's fragment carries; one line
+// above the window says so when the fragment is not such a link.
+function openLink(core, fragment, takeFocus = true) {
+    const win = start(core, takeFocus);
+    linkWritten = fragment;
+    if (!fragment)
+        return;
+    const state = core.stateOfLink(fragment);
+    if (state) {
+        win.applyLink(state);
+        return;
+    }
+    const notice = element('p', 'notice link-notice', {role: 'status'});
+    notice.textContent = 'The link was not understood: Corvane starts as it always does.';
+    fit.before(notice);
+    fitToViewport();
 }

@@ -5,7 +5,9 @@ import unittest
 
 from selenium.webdriver.common.keys import Keys
 
-from browser import ERROR_TITLE, PageTest
+from selenium.webdriver.support.ui import WebDriverWait
+
+from browser import ERROR_TITLE, PAGE, PageTest, start_browser, wait_until_ready, watch_console
 
 INVALID_REGISTER = ['Invalid Register Value', 'Enter a value between 1 and 9999']
 BANDED = 'Enter a value between 1 and 255, 1000 and 1255, 2000 and'
@@ -142,6 +144,34 @@ class AboutTest(PageTest):
         self.assertEqual(about.accessible_name, 'About Corvane')
         self.assertEqual(self.focused(), 'cmdOK')
 
+    def test_description_keeps_its_blank_line_and_wraps_its_paragraph(self):
+        # The lines as drawn: the tops of the characters, grouped by line.
+        self.click('Aboutcmd')
+        lines = self.driver.execute_script('''
+            const node = document.getElementById('lblDescription');
+            const text = node.firstChild;
+            const range = document.createRange();
+            const lines = [];
+            for (let i = 0; i < text.length; ++i) {
+                range.setStart(text, i);
+                range.setEnd(text, i + 1);
+                const box = range.getBoundingClientRect();
+                if (!text.data[i].trim() || box.width === 0) continue;
+                const last = lines[lines.length - 1];
+                if (last && Math.abs(last.top - box.top) < 2) last.text += text.data.slice(last.end, i + 1);
+                else lines.push({top: box.top, text: text.data[i], start: i});
+                lines[lines.length - 1].end = i + 1;
+            }
+            return lines.map((line) => [line.top, line.text]);''')
+        tops = [top for top, _ in lines]
+        self.assertEqual(lines[0][1], 'App Description')
+        height = tops[2] - tops[1]
+        self.assertGreater(height, 0)
+        # One empty line between the heading and the paragraph, which wraps.
+        self.assertAlmostEqual(tops[1] - tops[0], 2 * height, delta=2)
+        self.assertTrue(lines[1][1].startswith('The Allan-Bradley / Modicon Corvane'))
+        self.assertGreater(len(lines), 3)
+
     def test_second_press_shows_one_window_where_it_stands(self):
         self.click('Aboutcmd')
         where = self.driver.find_element('css selector', '.window.about').rect
@@ -179,6 +209,26 @@ class AboutTest(PageTest):
 
 
 class ExitTest(PageTest):
+    """Exit logs nothing (every test here fails on a console message): the
+    page asks to close its tab only where a browser lets a script do so."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = start_browser(cls.width, cls.height,
+                                   webkit_arguments=['--javascript-can-open-windows-automatically=true'])
+
+    def test_exit_closes_a_tab_that_a_script_opened(self):
+        first = self.driver.current_window_handle
+        self.driver.execute_script('window.open(arguments[0], "_blank");', PAGE.as_uri())
+        WebDriverWait(self.driver, 10).until(lambda d: len(d.window_handles) == 2)
+        opened = next(handle for handle in self.driver.window_handles if handle != first)
+        self.driver.switch_to.window(opened)
+        wait_until_ready(self.driver)
+        watch_console(self.driver)
+        self.click('Exit')
+        WebDriverWait(self.driver, 10).until(lambda d: len(d.window_handles) == 1)
+        self.driver.switch_to.window(first)
+
     def test_exit_ends_the_program_and_it_can_start_again(self):
         self.click('Aboutcmd')
         self.type_into('RegTxt', '100')

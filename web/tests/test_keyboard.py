@@ -80,7 +80,7 @@ class RadioKeysTest(PageTest):
         for label, mark in (('SlaveLbl', 'SlaveOpt'), ('PLC3Lbl', 'PLC3Opt'),
                             ('XYZLbl', 'XYZOpt')):
             with self.subTest(label=label):
-                self.click(label)
+                self.tap_centre(label)
                 self.assertFalse(self.control(mark).is_selected())
 
 

@@ -8,7 +8,8 @@ import os
 import re
 import unittest
 
-from browser import PAGE, PageTest, StaticServer, start_chromium, stop_chromium, wait_until_ready
+from browser import (PAGE, PageTest, StaticServer, chromium_only, console_messages, start_chromium,
+                     stop_chromium, wait_until_ready)
 
 MAX_BYTES = 300 * 1024
 
@@ -56,6 +57,7 @@ class FileTest(unittest.TestCase):
         self.assertRegex(policy['script-src'], r"^'sha256-[A-Za-z0-9+/=]+' 'wasm-unsafe-eval'$")
 
 
+@chromium_only("the requests a page sends are read from Chromium's network log (CDP)")
 class LoadTest(unittest.TestCase):
     """The page starts, translates and asks for nothing, wherever it is opened from."""
 
@@ -87,9 +89,8 @@ class LoadTest(unittest.TestCase):
             'return performance.getEntriesByType("resource")'
             '.map((e) => e.name).filter((n) => !n.startsWith("data:"));')
         self.assertEqual(resources, [])
-        console = [entry['message'] for entry in self.driver.get_log('browser')
-                   if entry['level'] in ('SEVERE', 'WARNING')]
-        self.assertEqual(console, [], 'a refused script, style or request shows here')
+        self.assertEqual(console_messages(self.driver), [],
+                         'a refused script, style or request shows here')
         return requests_sent(self.driver)
 
     def test_from_file_asks_for_the_page_alone(self):

@@ -1,0 +1,172 @@
+# SPDX-FileCopyrightText: 2026 The Corvane developers
+# SPDX-License-Identifier: MIT
+"""Forced colours (Windows high contrast), dark and light, emulated through
+CDP (Emulation.setEmulatedMedia: forced-colors active, prefers-color-scheme):
+every text of the window and its dialogs, the highlighted entry of an open
+list, the list button's arrow and the focus ring are legible, judged from the
+rendered pixels of screenshots."""
+import collections
+import math
+import unittest
+
+from selenium.webdriver.common.keys import Keys
+
+from browser import PageTest, chromium_only, contrast, png_pixels
+
+# The box of a control's text in CSS pixels: the text's own box where the
+# control holds text nodes, the content box of a field.
+TEXT_BOX = '''
+const node = document.getElementById(arguments[0]);
+let r;
+if (node instanceof HTMLInputElement) {
+    const s = getComputedStyle(node);
+    const outer = node.getBoundingClientRect();
+    const inset = (side) => parseFloat(s['border' + side + 'Width']) + parseFloat(s['padding' + side]);
+    r = {left: outer.left + inset('Left'), top: outer.top + inset('Top'),
+         right: outer.right - inset('Right'), bottom: outer.bottom - inset('Bottom')};
+} else {
+    const range = document.createRange();
+    range.selectNodeContents(node);
+    r = range.getBoundingClientRect();
+}
+return [r.left, r.top, r.right, r.bottom];
+'''
+
+TEXTS = ['main-caption', 'Label2', 'PLC3Lbl', 'PLC5Lbl', 'AddrFrmtLbl', 'XYYLbl', 'AddrCmdLbl',
+         'MesTypeLbl', 'ModCmdLbl', 'RegLbl', 'RegValLbl', 'SlaveAddrLbl', 'SlaveValLbl', 'Exit',
+         'Aboutcmd', 'TransMasterCmd', 'DTALbl', 'DTATxt', 'MasterTransFrm-details',
+         'MasterTransFrm-copy', 'MesTypeLst', 'RegTxt', 'SlaveAddrTxt']
+
+
+class Screen:
+    def __init__(self, png):
+        self.width, self.height, self.rows = png_pixels(png)
+
+    def colours(self, left, top, right, bottom):
+        return collections.Counter(
+            self.rows[y][x] for y in range(max(0, int(top)), min(self.height, int(bottom)))
+            for x in range(max(0, int(left)), min(self.width, int(right))))
+
+    def legibility(self, box):
+        """The contrast of a text with what lies behind it, within the text's
+        own box: the commonest colour there against the colour, seen at least
+        three times, that stands out most from it."""
+        counts = self.colours(*box)
+        background = counts.most_common(1)[0][0]
+        return max(contrast(colour, background) for colour, seen in counts.items() if seen >= 3)
+
+
+@chromium_only('its driver cannot emulate forced colours')
+class ForcedColoursTest(PageTest):
+    def force(self, scheme):
+        self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [
+            {'name': 'forced-colors', 'value': 'active'},
+            {'name': 'prefers-color-scheme', 'value': scheme}]})
+        self.assertTrue(self.driver.execute_script('return matchMedia("(forced-colors: active)").matches;'))
+
+    def tearDown(self):
+        self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+        super().tearDown()
+
+    def screen(self):
+        return Screen(self.driver.get_screenshot_as_png())
+
+    def box(self, name):
+        return self.driver.execute_script(TEXT_BOX, name)
+
+    def rect(self, selector):
+        return self.driver.execute_script(
+            'const r = document.querySelector(arguments[0]).getBoundingClientRect();'
+            'return [r.left, r.top, r.right, r.bottom];', selector)
+
+    def translate(self):
+        self.type_into('RegTxt', '100')
+        self.type_into('SlaveAddrTxt', '5')
+        self.click('TransMasterCmd')
+
+    def assert_legible(self, screen, names, ratio=4.5):
+        for name in names:
+            with self.subTest(text=name):
+                self.assertGreaterEqual(screen.legibility(self.box(name)), ratio)
+
+    def test_every_text_of_the_window_is_legible(self):
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                self.translate()
+                self.assert_legible(self.screen(), TEXTS)
+
+    def test_highlighted_entry_of_an_open_list_is_legible(self):
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                box = self.control('ModCmdLst')
+                box.send_keys(Keys.ALT, Keys.ARROW_DOWN)
+                box.send_keys(Keys.ARROW_DOWN)
+                screen = self.screen()
+                self.assertEqual(box.get_attribute('aria-activedescendant'), 'ModCmdLst-option-1')
+                self.assert_legible(screen, ['ModCmdLst-option-1', 'ModCmdLst-option-2'])
+                # The highlight shows: the entry stands out from its neighbour.
+                highlighted = screen.colours(*self.rect('#ModCmdLst-option-1')).most_common(1)[0][0]
+                plain = screen.colours(*self.rect('#ModCmdLst-option-2')).most_common(1)[0][0]
+                self.assertGreaterEqual(contrast(highlighted, plain), 3)
+                box.send_keys(Keys.ESCAPE)
+
+    def test_list_button_shows_an_arrow(self):
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                # Within the button's borders.
+                outer = self.rect('#ModCmdLst-box .list-button')
+                left, top = math.ceil(outer[0]) + 3, math.ceil(outer[1]) + 3
+                right, bottom = math.floor(outer[2]) - 3, math.floor(outer[3]) - 3
+                screen = self.screen()
+                counts = screen.colours(left, top, right, bottom)
+                face = counts.most_common(1)[0][0]
+                arrow = max(counts, key=lambda colour: contrast(colour, face))
+                self.assertGreaterEqual(contrast(arrow, face), 4.5)
+                # A triangle pointing down: rows of the arrow's colour that
+                # narrow from one to the next.
+                widths = [sum(1 for x in range(left, right) if contrast(screen.rows[y][x], face) >= 3)
+                          for y in range(top, bottom)]
+                widths = [width for width in widths if width > 0]
+                self.assertGreaterEqual(len(widths), 3, widths)
+                self.assertEqual(widths, sorted(widths, reverse=True), widths)
+                self.assertGreater(widths[0], widths[-1])
+
+    def test_focus_ring_is_legible(self):
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                for name, box in (('RegTxt', '#RegTxt'), ('MesTypeLst', '#MesTypeLst-box')):
+                    self.control(name).click()
+                    outer = self.rect(box)
+                    left, top = math.floor(outer[0]), math.floor(outer[1])
+                    right, bottom = math.ceil(outer[2]), math.ceil(outer[3])
+                    screen = self.screen()
+                    # Just outside the control's border, on all four sides.
+                    ring = [screen.rows[top - 1][x] for x in range(left, right)]
+                    ring += [screen.rows[bottom][x] for x in range(left, right)]
+                    ring += [screen.rows[y][left - 1] for y in range(top, bottom)]
+                    ring += [screen.rows[y][right] for y in range(top, bottom)]
+                    around = screen.rows[top - 6][left - 6]
+                    with self.subTest(control=name):
+                        lit = sum(1 for colour in ring if contrast(colour, around) >= 3)
+                        self.assertGreaterEqual(lit, 0.9 * len(ring))
+
+    def test_dialogs_are_legible(self):
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                self.click('Aboutcmd')
+                self.assert_legible(self.screen(), ['about-caption', 'lblTitle', 'lblVersion',
+                                                    'lblDescription', 'cmdOK'])
+                self.click('cmdOK')
+                self.click('TransMasterCmd')
+                self.assert_legible(self.screen(), ['error-box-title', 'error-box-message',
+                                                    'error-box-ok'])
+                self.close_error_box()
+
+
+if __name__ == '__main__':
+    unittest.main()
