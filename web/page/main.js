@@ -50,9 +50,10 @@ const ready = (typeof WebAssembly === 'object'
                 openLink(core, location.hash.slice(1));
         });
         // A row chosen in the mapping table fills the window with its
-        // request and answer; the focus stays in the table.
-        const mappingTable = new MappingTableSection(core, (link) => {
-            openLink(core, link, false);
+        // request, and with its answer when it is answered (a refusal stays
+        // in the table, without an error box); the focus stays in the table.
+        const mappingTable = new MappingTableSection(core, (link, answered) => {
+            openLink(core, link, {takeFocus: false, answer: answered});
             history.replaceState(history.state, '', '#' + link);
         });
         fit.after(mappingTable.section);

@@ -55,7 +55,8 @@ function nextTurn() {
 }
 
 class MappingTableSection {
-    // `chooseRow(link)` fills the window with the request a link carries.
+    // `chooseRow(link, answered)` fills the window with the request a link
+    // carries, and with its answer when the row is answered.
     constructor(core, chooseRow) {
         this.core = core;
         this.chooseRow = chooseRow;
@@ -371,7 +372,10 @@ class MappingTableSection {
     // Draws the rows in view, between two spacers that stand for the rest.
     render() {
         const count = this.viewLength();
-        const visible = Math.ceil((this.scroller.clientHeight || 600) / kRowHeight);
+        // The scroller grows with its rows up to its largest height: as many
+        // rows as that holds are drawn, whatever its height at this moment.
+        const largest = parseFloat(getComputedStyle(this.scroller).maxHeight) || 640;
+        const visible = Math.ceil(Math.max(this.scroller.clientHeight, largest) / kRowHeight);
         const first = Math.max(0, Math.floor(this.scroller.scrollTop / kRowHeight) - kRowsAround);
         const last = Math.min(count, first + visible + 2 * kRowsAround);
         const focusInside = this.body.contains(document.activeElement);
@@ -519,7 +523,7 @@ class MappingTableSection {
         const row = this.rowData(index);
         this.showDetail(row);
         if (row.link)
-            this.chooseRow(row.link);
+            this.chooseRow(row.link, row.result.ok !== false);
     }
 
     // Selects a row named in the details, showing all rows if the filter
@@ -539,7 +543,8 @@ class MappingTableSection {
         const detail = this.detail;
         detail.hidden = false;
         const title = element('h3');
-        title.textContent = 'Row ' + row.row + (row.link ? ', shown in the window above' : '');
+        title.textContent = 'Row ' + row.row + (!row.link ? ''
+            : row.result.ok === false ? ', its request in the window above' : ', shown in the window above');
         const cells = element('dl', 'cells');
         row.cells.forEach((value, i) => {
             if (value === '')

@@ -422,8 +422,10 @@ class MainWindow {
     // Puts up the state that a link carries as a user would: selects the
     // mode, PLC type and format, picks the message type, command and
     // subfunction where they are entries of their box (typed where they are
-    // not), types the fields, and presses Translate.
-    applyLink(state) {
+    // not), types the fields, and presses Translate, unless the user works
+    // elsewhere on the page (`answer` false: a refusal's error box would
+    // take the user from there).
+    applyLink(state, {takeFocus = true, answer = true} = {}) {
         const select = (name) => {
             this.inner.get(name).checked = true;
             this.run(name);
@@ -462,8 +464,11 @@ class MainWindow {
             select('SlaveOpt');
             type({DataFileTxt: state.address, StartRegTxt: state.start, NumRegTxt: state.count});
         }
+        if (!answer)
+            return;
         const translate = this.inner.get(state.master ? 'TransMasterCmd' : 'TransSlaveCmd');
-        translate.focus();
+        if (takeFocus)
+            translate.focus();
         translate.click();
     }
 
@@ -576,7 +581,7 @@ function showEnded(core) {
 
 // Puts up the window at its start-up state, in place of whatever the page
 // shows; a notice of the last start goes with it. The window takes the focus
-// unless the user is working elsewhere on the page (the mapping table).
+// unless the user works elsewhere on the page (the mapping table).
 function start(core, takeFocus = true) {
     if (current)
         current.close();
@@ -591,14 +596,14 @@ function start(core, takeFocus = true) {
 
 // Starts the window with the state that a link's fragment carries; one line
 // above the window says so when the fragment is not such a link.
-function openLink(core, fragment, takeFocus = true) {
+function openLink(core, fragment, {takeFocus = true, answer = true} = {}) {
     const win = start(core, takeFocus);
     linkWritten = fragment;
     if (!fragment)
         return;
     const state = core.stateOfLink(fragment);
     if (state) {
-        win.applyLink(state);
+        win.applyLink(state, {takeFocus, answer});
         return;
     }
     const notice = element('p', 'notice link-notice', {role: 'status'});
