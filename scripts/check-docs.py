@@ -128,6 +128,9 @@ TREATMENTS = [
       'timeout': 600}),
     (r'/usr/bin/python3 scripts/screenshot-web\.py build-web/corvane\.html docs/screenshot-web\.png', 'run',
      {'replace': {'docs/screenshot-web.png': '{scratch}/screenshot-web.png'}}),
+    (r'/usr/bin/python3 scripts/screenshot-web\.py --table docs/examples/gateway-map\.csv '
+     r'build-web/corvane\.html docs/screenshot-maptable\.png', 'run',
+     {'replace': {'docs/screenshot-maptable.png': '{scratch}/screenshot-maptable.png'}}),
 
     # corvane-cli's examples.
     (r'(printf|echo) .* \| corvane-cli .*', 'cli', {}),
@@ -175,6 +178,8 @@ TREATMENTS = [
     (r'bench/cli/batch_compare\.sh build-rel', 'run', {'append': ' 20000', 'env': {'RUNS': '2'}}),
     (r'scripts/cli-memory\.sh build-rel', 'run', {}),
     (r'/usr/bin/python3 bench/web/page_bench\.py build-web/corvane\.html', 'run', {'measures': True}),
+    (r'/usr/bin/python3 bench/web/table_bench\.py build-web/corvane\.html', 'run',
+     {'append': ' 20000', 'measures': True}),
 ]
 
 # The sizes in the Figures of docs/release.md: (the figure, the file it is the
@@ -182,7 +187,7 @@ TREATMENTS = [
 # of the docs must agree with.
 SIZE_FIGURES = [
     (r'([\d,]+) bytes of `corvane\.html`', 'build-web/corvane.html', 1),
-    (r'the module ([\d.]+) KB before base64', 'build-web/web/corvane_web.wasm', 1000),
+    (r'the module ([\d.]+) KB before gzip and base64', 'build-web/web/corvane_web.wasm', 1000),
     (r'`corvane-cli\.exe` ([\d.]+) MB as built', 'build-windows/cli/corvane-cli.exe', 1e6),
     (r'([\d.]+) MB stripped', 'build-windows/zip/corvane-cli.exe', 1e6),
     (r'the zip ([\d.]+) MB', 'build-windows/corvane-cli-1.3.0-windows-x86_64.zip', 1e6),

@@ -13,7 +13,7 @@ packages=(
     fonts-liberation librsvg2-bin desktop-file-utils appstream
     xvfb xauth x11-utils
     g++-mingw-w64-x86-64-posix wine64
-    emscripten chromium chromium-driver python3-selenium
+    emscripten chromium chromium-driver python3-selenium webkit2gtk-driver poppler-utils
     reuse lintian
     # The release tools, whose commands scripts/check-docs.py runs from the docs.
     clang-14 libclang-rt-14-dev gcovr valgrind hyperfine xdotool imagemagick man-db

@@ -10,8 +10,9 @@ task), and the renderer's peak memory.
 
     /usr/bin/python3 bench/web/table_bench.py [build-web/corvane.html] [ROWS...]
 
-Targets: 100,000 rows within 1 s, 1,000,000 rows within 5 s, the renderer
-within 500 MB for 1,000,000 rows; no task longer than 100 ms.
+Targets: 100,000 rows within 1 s; 1,000,000 rows within 5 s with the
+renderer within 500 MB. A missed target is named after "MISSED" and the
+script ends with status 1; the targets are for a quiet machine.
 """
 import random
 import sys
@@ -23,6 +24,9 @@ sys.path.insert(0, str(ROOT / 'web' / 'tests'))
 
 from browser import start_chromium, stop_chromium, wait_until_ready  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
+
+# Rows: (milliseconds to the table shown, renderer MB).
+TARGETS = {100_000: (1000, None), 1_000_000: (5000, 500)}
 
 WATCH = '''
 window.benchTasks = [];
@@ -113,16 +117,27 @@ def measure(page, rows, folder):
     size = table.stat().st_size / 1e6
     print(f'{rows:>9,} rows ({size:.1f} MB): shown in {elapsed:.0f} ms, longest task '
           f'{longest:.0f} ms, {drawn} rows in the document, renderer peak {memory} MB')
-    print(f'           {status}')
+    print(f'           {status}', flush=True)
+    missed = []
+    time_target, memory_target = TARGETS.get(rows, (None, None))
+    if time_target and elapsed > time_target:
+        missed.append(f'{rows:,} rows shown in {elapsed:.0f} ms, target {time_target} ms')
+    if memory_target and memory > memory_target:
+        missed.append(f'{rows:,} rows took {memory} MB, target {memory_target} MB')
+    return missed
 
 
 def main():
     arguments = sys.argv[1:]
     page = Path(arguments.pop(0) if arguments else ROOT / 'build-web' / 'corvane.html')
     sizes = [int(rows) for rows in arguments] or [100_000, 1_000_000]
+    missed = []
     with tempfile.TemporaryDirectory(prefix='corvane-table-bench-') as folder:
         for rows in sizes:
-            measure(page, rows, Path(folder))
+            missed += measure(page, rows, Path(folder))
+    for target in missed:
+        print('MISSED', target)
+    sys.exit(1 if missed else 0)
 
 
 if __name__ == '__main__':
