@@ -11,7 +11,7 @@ import unittest
 from browser import (PAGE, PageTest, StaticServer, chromium_only, console_messages, start_chromium,
                      stop_chromium, wait_until_ready)
 
-MAX_BYTES = 300 * 1024
+MAX_BYTES = 400 * 1024
 
 
 def policy_of(html):
@@ -35,7 +35,7 @@ class FileTest(unittest.TestCase):
     def setUp(self):
         self.html = PAGE.read_text(encoding='utf-8')
 
-    def test_page_is_one_file_under_300_kb(self):
+    def test_page_is_one_file_under_400_kb(self):
         self.assertLessEqual(os.path.getsize(PAGE), MAX_BYTES)
 
     def test_page_names_no_other_file(self):
