@@ -5,17 +5,69 @@ to, the address's fragment holds it; opening the page afresh with that
 fragment shows the same window, answer and error box, as if Translate had
 been pressed. A fragment that is no such link starts the window as always,
 with one line saying so. corvane-cli --link gives links the page opens to the
-same answer."""
+same answer, for 1,000 random requests."""
 import json
 import os
+import random
 import subprocess
 import unittest
 
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import PageTest
+from browser import PageTest, start_browser
 
 CLI = os.environ.get('CORVANE_CLI', '')
+SEED = int(os.environ.get('CORVANE_LINK_SEED', '2026'))
+
+# Opens each link in the open page, as a user pasting it would, and reads the
+# window's answer or error box (closing the box before the next link).
+OPEN_EACH = '''
+const [links, done] = [arguments[0], arguments[arguments.length - 1]];
+const text = (id) => document.getElementById(id).textContent;
+(async () => {
+    const seen = [];
+    for (const link of links) {
+        await new Promise((resolve) => {
+            window.addEventListener('hashchange', () => setTimeout(resolve, 0), {once: true});
+            location.hash = link;
+        });
+        const box = document.querySelector('dialog.message-box');
+        seen.push({
+            box: box.open ? [text('error-box-title'),
+                             Array.from(box.querySelectorAll('.message-line'), (l) => l.textContent)]
+                : null,
+            slave: ['FileTxt', 'WordTxt', 'ModStartTxt', 'ModEndTxt'].map(text),
+            master: text('DTATxt'),
+            notices: document.querySelectorAll('.link-notice').length});
+        if (box.open) {
+            document.getElementById('error-box-ok').click();
+            await new Promise((resolve) => setTimeout(resolve, 0));
+        }
+    }
+    return seen;
+})().then(done, (error) => done(String(error)));
+'''
+
+
+def random_request(rng):
+    """A request as corvane-cli takes it: answers, refusals of every kind and
+    texts that need escaping in a link."""
+    number = lambda: rng.choice(['1', '5', '100', '1234', '9999', '0', '70000', '12.5', '4x', '',
+                                 ' 7', '-3', '40001', '10001', '30001', '1 & 2', '\u00e9'])
+    if rng.random() < 0.5:
+        address = rng.choice(['N7:', 'B3/', 'F8:', 'N10:', 'X9:', 'N7:4/', 'T4:', '', 'N7']) + \
+            rng.choice(['0', '5', '20', '999', '1000', '', '=1'])
+        return ['slave', address, rng.choice(['40001', '1', '10001', '30001', '0', '49999']) +
+                rng.choice(['', '0', '7']), number()]
+    request = ['master', '--plc', rng.choice(['5', '3']),
+               '--format', rng.choice(['NXYY:Z', 'NXYZ:Z', 'NYXZ:Z']),
+               '--command', rng.choice(['1', '02', '3', '04', '5', '06', '8', '15', '16', '03 ']),
+               '--register', number(), '--slave', number()]
+    if rng.random() < 0.3:
+        request += ['--message-type', rng.choice(['read', 'write'])]
+    if rng.random() < 0.2:
+        request += ['--subfunction', rng.choice([' 00 - Return Data Query', '', 'x'])]
+    return request
 NOT_UNDERSTOOD = 'The link was not understood: Corvane starts as it always does.'
 
 # Everything the window shows: each visible control's text, or whether a
@@ -163,6 +215,47 @@ class LinkTest(PageTest):
                                       ('file', 'word', 'modicon_start', 'modicon_end')])
                 else:
                     self.assertEqual(self.text('DTATxt'), answer['address'])
+
+
+
+@unittest.skipUnless(CLI, 'needs CORVANE_CLI, a native corvane-cli')
+class RandomLinkTest(PageTest):
+    """A thousand links opened one after another in the same page: Chromium
+    would hold back so many changes of the address as a flood, which is the
+    test's doing, not the page's, so its guard is off for this browser."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = start_browser(cls.width, cls.height,
+                                   arguments=('--disable-ipc-flooding-protection',))
+
+    def test_1000_random_links_open_to_the_answers_of_corvane_cli(self):
+        rng = random.Random(SEED)
+        answers = {}
+        while len(answers) < 1000:
+            request = random_request(rng)
+            answer = json.loads(subprocess.run([CLI, *request, '--json', '--link'],
+                                               capture_output=True, text=True).stdout or 'null')
+            if answer and 'link' in answer:
+                answers.setdefault(answer['link'], (request, answer))
+        links = list(answers)
+        rng.shuffle(links)
+        seen = []
+        for first in range(0, len(links), 100):
+            part = self.driver.execute_async_script(OPEN_EACH, links[first:first + 100])
+            self.assertIsInstance(part, list, part)
+            seen += part
+        for link, shown in zip(links, seen):
+            request, answer = answers[link]
+            with self.subTest(seed=SEED, request=' '.join(request)):
+                self.assertEqual(shown['notices'], 0)
+                if not answer['ok']:
+                    self.assertEqual(shown['box'], [answer['title'], answer['message'].split('\r\n')])
+                elif request[0] == 'slave':
+                    self.assertEqual((shown['box'], shown['slave']), (None, [
+                        str(answer[key]) for key in ('file', 'word', 'modicon_start', 'modicon_end')]))
+                else:
+                    self.assertEqual((shown['box'], shown['master']), (None, answer['address']))
 
 
 if __name__ == '__main__':
