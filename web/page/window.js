@@ -422,8 +422,9 @@ class MainWindow {
     // Puts up the state that a link carries as a user would: selects the
     // mode, PLC type and format, picks the message type, command and
     // subfunction where they are entries of their box (typed where they are
-    // not), types the fields, and presses Translate.
-    applyLink(state) {
+    // not), types the fields, and presses Translate; the button takes the
+    // focus unless the user is working elsewhere on the page.
+    applyLink(state, takeFocus = true) {
         const select = (name) => {
             this.inner.get(name).checked = true;
             this.run(name);
@@ -463,7 +464,8 @@ class MainWindow {
             type({DataFileTxt: state.address, StartRegTxt: state.start, NumRegTxt: state.count});
         }
         const translate = this.inner.get(state.master ? 'TransMasterCmd' : 'TransSlaveCmd');
-        translate.focus();
+        if (takeFocus)
+            translate.focus();
         translate.click();
     }
 
@@ -598,7 +600,7 @@ function openLink(core, fragment, takeFocus = true) {
         return;
     const state = core.stateOfLink(fragment);
     if (state) {
-        win.applyLink(state);
+        win.applyLink(state, takeFocus);
         return;
     }
     const notice = element('p', 'notice link-notice', {role: 'status'});
