@@ -9,7 +9,9 @@ import collections
 import math
 import unittest
 
+from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import PageTest, chromium_only, contrast, png_pixels
 
@@ -116,10 +118,11 @@ class ForcedColoursTest(PageTest):
         plain = screen.colours(*self.rect(neighbour)).most_common(1)[0][0]
         self.assertGreaterEqual(contrast(marked, plain), 3)
 
-    def assert_ring(self, screen, selector, inside):
-        """A focus ring just outside an element's border: nine pixels in ten
-        of that edge stand out from `inside`, the colour behind the element."""
-        ring = screen.ring(self.rect(selector), -1)
+    def assert_ring(self, screen, selector, inside, inset=-1):
+        """A focus ring just outside an element's border (or `inset` pixels
+        within it): nine pixels in ten of that edge stand out from `inside`,
+        the colour behind the element."""
+        ring = screen.ring(self.rect(selector), inset)
         lit = sum(1 for colour in ring if contrast(colour, inside) >= 3)
         self.assertGreaterEqual(lit, 0.9 * len(ring))
 
@@ -190,6 +193,39 @@ class ForcedColoursTest(PageTest):
                                                     'error-box-ok'])
                 self.close_error_box()
 
+    def test_chosen_row_of_the_mapping_table_and_its_buttons_are_legible(self):
+        row = '.maptable tbody tr:has(button[data-row="{}"])'.format
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                self.driver.find_element(By.CSS_SELECTOR, '.maptable details.paste summary').click()
+                self.control('maptable-paste').click()
+                self.driver.execute_cdp_cmd('Input.insertText', {'text': (
+                    'mode\taddress\tstart\tcount\n'
+                    'slave\tN7:0\t40001\t10\n'
+                    'slave\tN7:40\t40100\t2\n'
+                    'slave\tX7:0\t40001\t1\n')})
+                self.driver.find_element(By.XPATH, "//button[text()='Read the rows']").click()
+                WebDriverWait(self.driver, 30).until(lambda _: self.driver.find_elements(
+                    By.CSS_SELECTOR, '.maptable tbody button[data-row="2"]'))
+                # Row 2 chosen from the keyboard, its row button focused.
+                self.driver.find_element(By.CSS_SELECTOR, '.maptable tbody button[data-row="0"]').click()
+                self.keys(Keys.ARROW_DOWN, Keys.ENTER)
+                self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, row(1)).get_attribute(
+                    'aria-current'), 'true')
+                self.assertEqual(self.driver.switch_to.active_element.get_attribute('data-row'), '1')
+                self.driver.execute_script('document.querySelector(".maptable .tools").scrollIntoView();')
+                screen = self.screen()
+                self.assert_legible(screen, [
+                    row(1) + ' th button', row(1) + ' td:nth-child(2)', row(1) + ' td:nth-child(3)',
+                    row(2) + ' td:nth-child(5)', '.maptable .tools label',
+                    '.maptable button[data-kind="batch"]'])
+                self.assert_stands_out(screen, row(1), row(0))
+                # The focus ring of its row button shows on the row's colour,
+                # within the button: the row's edge lies just outside it.
+                behind = screen.colours(*self.rect(row(1))).most_common(1)[0][0]
+                with self.subTest(ring='row button'):
+                    self.assert_ring(screen, row(1) + ' th button', behind, inset=1)
 
 if __name__ == '__main__':
     unittest.main()
