@@ -9,14 +9,16 @@ import collections
 import math
 import unittest
 
+from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import PageTest, chromium_only, contrast, png_pixels
 
-# The box of a control's text in CSS pixels: the text's own box where the
-# control holds text nodes, the content box of a field.
+# The box of a text in CSS pixels, by a selector: the text's own box where
+# the element holds text nodes, the content box of a field.
 TEXT_BOX = '''
-const node = document.getElementById(arguments[0]);
+const node = document.querySelector(arguments[0]);
 let r;
 if (node instanceof HTMLInputElement) {
     const s = getComputedStyle(node);
@@ -49,16 +51,35 @@ class Screen:
 
     def legibility(self, box):
         """The contrast of a text with what lies behind it, within the text's
-        own box: the commonest colour there against the colour, seen at least
-        three times, that stands out most from it."""
+        own box: the commonest colour there against the pixels that stand out
+        from it, the contrast that at least three of them reach. Pixels, not
+        shades: a lone glyph drawn between pixels ("5") may repeat no shade
+        at all."""
         counts = self.colours(*box)
         background = counts.most_common(1)[0][0]
-        return max(contrast(colour, background) for colour, seen in counts.items() if seen >= 3)
+        reached = sorted((contrast(colour, background) for colour, seen in counts.items()
+                          for _ in range(min(seen, 3))), reverse=True)
+        return reached[2] if len(reached) >= 3 else 1.0
+
+    def ring(self, box, inset):
+        """The pixels of a rectangle's edge, `inset` pixels inside a box of
+        CSS pixels (-1: just outside it)."""
+        left, top = math.floor(box[0]) + inset, math.floor(box[1]) + inset
+        right, bottom = math.ceil(box[2]) - 1 - inset, math.ceil(box[3]) - 1 - inset
+        pixels = [self.rows[top][x] for x in range(left, right + 1)]
+        pixels += [self.rows[bottom][x] for x in range(left, right + 1)]
+        pixels += [self.rows[y][left] for y in range(top + 1, bottom)]
+        pixels += [self.rows[y][right] for y in range(top + 1, bottom)]
+        return pixels
 
 
 @chromium_only('its driver cannot emulate forced colours')
 class ForcedColoursTest(PageTest):
     def force(self, scheme):
+        """Emulates a scheme on the page loaded afresh: a list that a failed
+        check of the other scheme left open does not change what the keys
+        do in this one."""
+        self.load()
         self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [
             {'name': 'forced-colors', 'value': 'active'},
             {'name': 'prefers-color-scheme', 'value': scheme}]})
@@ -71,8 +92,8 @@ class ForcedColoursTest(PageTest):
     def screen(self):
         return Screen(self.driver.get_screenshot_as_png())
 
-    def box(self, name):
-        return self.driver.execute_script(TEXT_BOX, name)
+    def box(self, selector):
+        return self.driver.execute_script(TEXT_BOX, selector)
 
     def rect(self, selector):
         return self.driver.execute_script(
@@ -85,9 +106,25 @@ class ForcedColoursTest(PageTest):
         self.click('TransMasterCmd')
 
     def assert_legible(self, screen, names, ratio=4.5):
+        """Texts by their element's id, or by a selector."""
         for name in names:
+            selector = name if name[0] in '.#[' else '#' + name
             with self.subTest(text=name):
-                self.assertGreaterEqual(screen.legibility(self.box(name)), ratio)
+                self.assertGreaterEqual(screen.legibility(self.box(selector)), ratio)
+
+    def assert_stands_out(self, screen, selector, neighbour):
+        """The commonest colours of two elements differ plainly."""
+        marked = screen.colours(*self.rect(selector)).most_common(1)[0][0]
+        plain = screen.colours(*self.rect(neighbour)).most_common(1)[0][0]
+        self.assertGreaterEqual(contrast(marked, plain), 3)
+
+    def assert_ring(self, screen, selector, inside, inset=-1):
+        """A focus ring just outside an element's border (or `inset` pixels
+        within it): nine pixels in ten of that edge stand out from `inside`,
+        the colour behind the element."""
+        ring = screen.ring(self.rect(selector), inset)
+        lit = sum(1 for colour in ring if contrast(colour, inside) >= 3)
+        self.assertGreaterEqual(lit, 0.9 * len(ring))
 
     def test_every_text_of_the_window_is_legible(self):
         for scheme in ('dark', 'light'):
@@ -107,10 +144,7 @@ class ForcedColoursTest(PageTest):
                 self.assertEqual(box.get_attribute('aria-activedescendant'), 'ModCmdLst-option-1')
                 self.assert_legible(screen, ['ModCmdLst-option-1', 'ModCmdLst-option-2'])
                 # The highlight shows: the entry stands out from its neighbour.
-                highlighted = screen.colours(*self.rect('#ModCmdLst-option-1')).most_common(1)[0][0]
-                plain = screen.colours(*self.rect('#ModCmdLst-option-2')).most_common(1)[0][0]
-                self.assertGreaterEqual(contrast(highlighted, plain), 3)
-                box.send_keys(Keys.ESCAPE)
+                self.assert_stands_out(screen, '#ModCmdLst-option-1', '#ModCmdLst-option-2')
 
     def test_list_button_shows_an_arrow(self):
         for scheme in ('dark', 'light'):
@@ -140,19 +174,11 @@ class ForcedColoursTest(PageTest):
                 self.force(scheme)
                 for name, box in (('RegTxt', '#RegTxt'), ('MesTypeLst', '#MesTypeLst-box')):
                     self.control(name).click()
-                    outer = self.rect(box)
-                    left, top = math.floor(outer[0]), math.floor(outer[1])
-                    right, bottom = math.ceil(outer[2]), math.ceil(outer[3])
                     screen = self.screen()
-                    # Just outside the control's border, on all four sides.
-                    ring = [screen.rows[top - 1][x] for x in range(left, right)]
-                    ring += [screen.rows[bottom][x] for x in range(left, right)]
-                    ring += [screen.rows[y][left - 1] for y in range(top, bottom)]
-                    ring += [screen.rows[y][right] for y in range(top, bottom)]
-                    around = screen.rows[top - 6][left - 6]
+                    outer = self.rect(box)
+                    around = screen.rows[math.floor(outer[1]) - 6][math.floor(outer[0]) - 6]
                     with self.subTest(control=name):
-                        lit = sum(1 for colour in ring if contrast(colour, around) >= 3)
-                        self.assertGreaterEqual(lit, 0.9 * len(ring))
+                        self.assert_ring(screen, box, around)
 
     def test_dialogs_are_legible(self):
         for scheme in ('dark', 'light'):
@@ -167,6 +193,39 @@ class ForcedColoursTest(PageTest):
                                                     'error-box-ok'])
                 self.close_error_box()
 
+    def test_chosen_row_of_the_mapping_table_and_its_buttons_are_legible(self):
+        row = '.maptable tbody tr:has(button[data-row="{}"])'.format
+        for scheme in ('dark', 'light'):
+            with self.subTest(scheme=scheme):
+                self.force(scheme)
+                self.driver.find_element(By.CSS_SELECTOR, '.maptable details.paste summary').click()
+                self.control('maptable-paste').click()
+                self.driver.execute_cdp_cmd('Input.insertText', {'text': (
+                    'mode\taddress\tstart\tcount\n'
+                    'slave\tN7:0\t40001\t10\n'
+                    'slave\tN7:40\t40100\t2\n'
+                    'slave\tX7:0\t40001\t1\n')})
+                self.driver.find_element(By.XPATH, "//button[text()='Read the rows']").click()
+                WebDriverWait(self.driver, 30).until(lambda _: self.driver.find_elements(
+                    By.CSS_SELECTOR, '.maptable tbody button[data-row="2"]'))
+                # Row 2 chosen from the keyboard, its row button focused.
+                self.driver.find_element(By.CSS_SELECTOR, '.maptable tbody button[data-row="0"]').click()
+                self.keys(Keys.ARROW_DOWN, Keys.ENTER)
+                self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, row(1)).get_attribute(
+                    'aria-current'), 'true')
+                self.assertEqual(self.driver.switch_to.active_element.get_attribute('data-row'), '1')
+                self.driver.execute_script('document.querySelector(".maptable .tools").scrollIntoView();')
+                screen = self.screen()
+                self.assert_legible(screen, [
+                    row(1) + ' th button', row(1) + ' td:nth-child(2)', row(1) + ' td:nth-child(3)',
+                    row(2) + ' td:nth-child(5)', '.maptable .tools label',
+                    '.maptable button[data-kind="batch"]'])
+                self.assert_stands_out(screen, row(1), row(0))
+                # The focus ring of its row button shows on the row's colour,
+                # within the button: the row's edge lies just outside it.
+                behind = screen.colours(*self.rect(row(1))).most_common(1)[0][0]
+                with self.subTest(ring='row button'):
+                    self.assert_ring(screen, row(1) + ' th button', behind, inset=1)
 
 if __name__ == '__main__':
     unittest.main()

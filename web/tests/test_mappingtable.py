@@ -285,7 +285,7 @@ class MappingTablePage(PageTest):
         self.open_file(path)
         self.driver.find_element(By.CSS_SELECTOR, '.maptable tbody button[data-row="0"]').click()
         WebDriverWait(self.driver, 10).until(lambda _: self.text('DataFileTxt') == 'N7:4/5')
-        self.assertEqual(self.driver.switch_to.active_element.get_attribute('data-row'), '0')
+        self.assert_focus_on_row('0')
         self.assertTrue(self.control('SlaveOpt').is_selected())
         self.assertEqual(self.text('StartRegTxt'), '40001')
         self.assertEqual(self.text('NumRegTxt'), '10')
@@ -296,14 +296,25 @@ class MappingTablePage(PageTest):
         self.assertIn('Row 1', detail.text)
         detail.find_element(By.CSS_SELECTOR, 'button[data-row="1"]').click()
         WebDriverWait(self.driver, 10).until(lambda _: self.text('DataFileTxt') == 'N10:0')
+        # The focus stays with the table's row, chosen by the mouse or the keyboard.
+        self.assert_focus_on_row('1')
         # A refused row brings its request, not its error box: the user stays
         # in the table, whose details say why.
         self.keys(Keys.ARROW_DOWN, Keys.ENTER)
         WebDriverWait(self.driver, 10).until(lambda _: self.text('DataFileTxt') == 'X9:0')
         self.assertIsNone(self.error_box())
-        self.assertEqual(self.driver.switch_to.active_element.get_attribute('data-row'), '2')
+        self.assert_focus_on_row('2')
         self.assertIn('Row 3, its request in the window above', detail.text)
         self.assertEqual(self.text('ModStartTxt'), '')
+        self.keys(Keys.ARROW_UP, Keys.ARROW_UP, Keys.ENTER)
+        WebDriverWait(self.driver, 10).until(lambda _: self.text('DataFileTxt') == 'N7:4/5')
+        self.assert_focus_on_row('0')
+
+    def assert_focus_on_row(self, row):
+        focused = self.driver.switch_to.active_element
+        self.assertEqual(focused.get_attribute('data-row'), row)
+        self.assertEqual(self.driver.execute_script(
+            'return arguments[0].closest("tbody") !== null;', focused), True)
 
     def test_the_section_is_named_for_assistive_technology(self):
         names = self.driver.execute_script('''
