@@ -98,6 +98,9 @@ const errorBox = (function () {
             ok.focus();
         }
     });
+    // Nor does the focus rest on the box itself, where WebKit lets a
+    // backward move land.
+    dialog.addEventListener('focus', () => ok.focus());
     return {
         isOpen() {
             return dialog.open;

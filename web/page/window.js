@@ -214,6 +214,7 @@ class MainWindow {
                 if (inner.checked)
                     this.run(row.name);
             });
+            inner.addEventListener('keydown', (event) => this.arrowInGroup(event, inner));
             outer.append(inner);
             break;
         default:
@@ -417,6 +418,28 @@ class MainWindow {
             marked(kFormatMarks), text('MesTypeLst'), text('ModCmdLst'), text('DiagSubLst'),
             text('RegTxt'), text('SlaveAddrTxt'), text('DataFileTxt'), text('StartRegTxt'),
             text('NumRegTxt'));
+    }
+
+    // The arrow keys move to the next or previous shown mark of a round
+    // mark's group and select it, wrapping at its ends, as the window does;
+    // done here since engines differ (WebKit does not wrap).
+    arrowInGroup(event, mark) {
+        const step = {ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1}[event.key];
+        if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey)
+            return;
+        const marks = Array.from(this.client.querySelectorAll('input[type="radio"]'))
+            .filter((other) => other.name === mark.name && !other.disabled && other.getClientRects().length);
+        const at = marks.indexOf(mark);
+        if (at < 0 || marks.length < 2)
+            return;
+        event.preventDefault();
+        const next = marks[(at + step + marks.length) % marks.length];
+        next.focus();
+        if (next.checked)
+            return;
+        next.checked = true;
+        next.dispatchEvent(new Event('input', {bubbles: true}));
+        next.dispatchEvent(new Event('change', {bubbles: true}));
     }
 
     // Puts up the state that a link carries as a user would: selects the
