@@ -314,8 +314,16 @@ class PageTest(unittest.TestCase):
         self.control(name).click()
 
     def type_into(self, name, text):
-        """Replaces a field's text by typing, as the user does."""
-        self.control(name).send_keys(Keys.CONTROL, 'a', Keys.NULL, text or Keys.DELETE)
+        """Replaces a field's text by typing, as the user does: all of it
+        selected, then typed over. WebKitWebDriver keeps Ctrl held past
+        Keys.NULL (so Ctrl+A and the text would type nothing): there the text
+        is selected by script before the typing."""
+        control = self.control(name)
+        if self.engine == 'webkit':
+            self.driver.execute_script('arguments[0].focus(); arguments[0].select();', control)
+            control.send_keys(text or Keys.DELETE)
+            return
+        control.send_keys(Keys.CONTROL, 'a', Keys.NULL, text or Keys.DELETE)
 
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()

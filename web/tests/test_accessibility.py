@@ -53,7 +53,9 @@ class AccessibleNameTest(PageTest):
         for name, role, accessible in rows:
             with self.subTest(control=name):
                 node = self.control(name)
-                self.assertEqual((node.aria_role, node.accessible_name), (role, accessible))
+                # WebKitWebDriver computes no role for an image (it gives '').
+                expected = ('' if role == 'image' and self.engine == 'webkit' else role, accessible)
+                self.assertEqual((node.aria_role, node.accessible_name), expected)
 
     def test_master_controls_are_named_by_their_labels(self):
         self.assert_names(MASTER_NAMES)
@@ -76,7 +78,8 @@ class AccessibleNameTest(PageTest):
         for name in OUTPUTS:
             with self.subTest(control=name):
                 self.assertEqual(self.driver.execute_script(
-                    'return getComputedStyle(document.getElementById(arguments[0])).userSelect;',
+                    'const style = getComputedStyle(document.getElementById(arguments[0]));'
+                    'return style.userSelect || style.webkitUserSelect;',
                     name), 'text')
 
     def test_main_window_is_a_landmark_named_by_its_caption(self):

@@ -20,7 +20,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import PageTest
+from browser import PageTest, chromium_only
 
 CLI = os.environ.get('CORVANE_CLI', '')
 SEED = int(os.environ.get('CORVANE_TABLE_SEED', '2026'))
@@ -113,8 +113,9 @@ class MappingTablePage(PageTest):
         cls.folder = Path(tempfile.mkdtemp(prefix='corvane-tables-'))
         cls.downloads = cls.folder / 'downloads'
         cls.downloads.mkdir()
-        cls.driver.execute_cdp_cmd('Page.setDownloadBehavior',
-                                   {'behavior': 'allow', 'downloadPath': str(cls.downloads)})
+        if cls.driver.corvane_engine == 'chromium':
+            cls.driver.execute_cdp_cmd('Page.setDownloadBehavior',
+                                       {'behavior': 'allow', 'downloadPath': str(cls.downloads)})
 
     @classmethod
     def tearDownClass(cls):
@@ -209,6 +210,7 @@ class MappingTablePage(PageTest):
         for row in self.drawn_rows():
             self.assertNotEqual(self.row_cells(row)[4], '', self.row_cells(row))
 
+    @chromium_only('its driver drops a file through CDP')
     def test_a_dropped_file_is_read(self):
         path = self.write_table('dropped.csv', b'mode,address,start,count\r\n'
                                                b'slave,N7:0,40001,10\r\nslave,N10:0,40005,3\r\n')
@@ -222,6 +224,7 @@ class MappingTablePage(PageTest):
         # The page is still the page: the browser did not open the file in its place.
         self.assertTrue(self.driver.current_url.endswith('corvane.html') or '#' in self.driver.current_url)
 
+    @chromium_only('its driver pastes and downloads through CDP')
     def test_pasted_spreadsheet_rows_are_read_as_their_cells(self):
         self.driver.find_element(By.CSS_SELECTOR, '.maptable details.paste summary').click()
         box = self.driver.find_element(By.ID, 'maptable-paste')
@@ -337,6 +340,7 @@ class MappingTablePage(PageTest):
         self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, '.maptable caption').text,
                          'named.csv, 1 row')
 
+    @chromium_only('its driver prints to PDF through CDP')
     def test_the_map_sheet_prints_every_row_in_black(self):
         lines = ['mode,address,start,count', 'slave,N7:0,40001,10', 'slave,X17:0,40001,1',
                  'slave,N10:0,40005,2']
