@@ -35,7 +35,7 @@ buildTests=OFF
 targets=(corvane-cli)
 if [ "$runTests" -eq 1 ]; then
     buildTests=ON
-    targets+=(corvane_cli_tests)
+    targets+=(corvane_cli_tests corvane_answers_tests)
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-w64-x86_64.cmake" \
@@ -81,7 +81,7 @@ if [ "$runTests" -eq 1 ]; then
     "${runUnderWine[@]}" </dev/null >/dev/null 2>&1
 
     # ctest runs each test under Wine (the build's CMAKE_CROSSCOMPILING_EMULATOR).
-    ctest --test-dir "$build" -L cli -j "$jobs" --output-on-failure
+    ctest --test-dir "$build" -L '^(cli|answers)$' -j "$jobs" --output-on-failure
     tested=$SECONDS
 
     # The Linux program that the .exe is held against, built from the same sources.

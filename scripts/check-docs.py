@@ -115,7 +115,7 @@ TREATMENTS = [
     (r'scripts/package\.sh build', 'test-step', {}),
     (r'scripts/build-windows\.sh', 'test-step', {}),
     (r'scripts/build-web\.sh --test', 'test-step', {}),
-    (r'ctest --test-dir build-windows -L cli -j2 --output-on-failure', 'test-step',
+    (r"ctest --test-dir build-windows -L '\^\(cli\|answers\)\$' -j2 --output-on-failure", 'test-step',
      {'note': 'run by scripts/build-windows.sh'}),
 
     # The window, the page and a server of the page.
@@ -154,7 +154,8 @@ TREATMENTS = [
     (r'scripts/build-windows\.sh --no-tests', 'run', {}),
     (r'x86_64-w64-mingw32-objdump -p build-windows/cli/corvane-cli\.exe \| grep .DLL Name.', 'run', {}),
     (r'cmake -S \. -B build-windows .*', 'run', {}),
-    (r'cmake --build build-windows -j2 --target corvane-cli corvane_cli_tests', 'run', {}),
+    (r'cmake --build build-windows -j2 --target corvane-cli corvane_cli_tests corvane_answers_tests', 'run',
+     {}),
     (r'scripts/build-web\.sh', 'run', {}),
     (r'export NODE_PATH=/usr/share/nodejs', 'run', {'exports': True}),
     (r'emcmake cmake -S \. -B build-web .*', 'run', {}),
