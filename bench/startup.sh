@@ -11,28 +11,20 @@
 # the medians are compared. Targets: start-up within 1.3 times and memory
 # within 1.25 times the minimal window's; the script fails when one is missed.
 #
-#   bench/startup.sh                      build in build-pkg/, 21 runs each
-#   REPEAT=51 bench/startup.sh build-rel  another build directory (kept as it
+#   bench/startup.sh                      build/ (scripts/native-build.sh), 21 runs each
+#   REPEAT=51 bench/startup.sh DIR        another build directory (kept as it
 #                                         is configured), more runs
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-build="$(realpath -m "${1:-$root/build-pkg}")"
+build="$(realpath -m "${1:-$root/build}")"
 repeat="${REPEAT:-21}"
 settle="${SETTLE_SECONDS:-0.5}"
-jobs="${STARTUP_BUILD_JOBS:-2}"
 
-# A new build directory is configured as a release with debug information; one
-# made already keeps its build type and flags (a Release build-rel stays one,
-# and nothing of it is built again).
-configure=(-DCORVANE_BUILD_GUI=ON -DCORVANE_BUILD_BENCH=ON)
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    configure+=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-        -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}")
-fi
-cmake -S . -B "$build" "${configure[@]}" >/dev/null
-cmake --build "$build" -j "$jobs" --target corvane corvane_minimal_window
+# A new build directory is a Release build; one made already keeps its build
+# type and flags, and only what changed is built again.
+scripts/native-build.sh "$build" corvane corvane_minimal_window >/dev/null
 
 corvane="$(find "$build" -type f -name corvane -perm -u+x | head -n 1)"
 minimal="$(find "$build" -type f -name corvane_minimal_window -perm -u+x | head -n 1)"

@@ -4,11 +4,14 @@
 #
 # Builds the web edition, build-web/corvane.html, with Emscripten.
 #   scripts/build-web.sh          build the page
-#   scripts/build-web.sh --test   also build corvane-cli natively (the
-#                                 reference of the differential test) and run
-#                                 the browser tests in headless Chromium;
-#                                 CORVANE_CLI=path/to/corvane-cli uses one
-#                                 already built instead
+#   scripts/build-web.sh --test   also build corvane-cli natively in build/
+#                                 (the reference of the differential test) and
+#                                 run the browser tests in headless Chromium
+#                                 and WebKitGTK; CORVANE_CLI=path/to/corvane-cli
+#                                 uses another one instead
+#   CORVANE_WEB_ENGINES=chromium scripts/build-web.sh --test   Chromium alone
+#   CORVANE_BROWSER_JOBS=N        browser tests side by side (default 3: they
+#                                 mostly wait on the browser)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -28,10 +31,8 @@ cli=""
 if [ "$run_tests" -eq 1 ]; then
     cli="${CORVANE_CLI:-}"
     if [ -z "$cli" ]; then
-        cmake -S . -B build-web-cli -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
-            -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
-        cmake --build build-web-cli -j "$jobs" --target corvane-cli
-        cli="$root/build-web-cli/cli/corvane-cli"
+        scripts/native-build.sh build corvane-cli >/dev/null
+        cli="$root/build/cli/corvane-cli"
     fi
 fi
 
@@ -47,5 +48,10 @@ cmake --build build-web -j "$jobs" --target corvane_page
 echo "Open build-web/corvane.html in a browser."
 
 if [ "$run_tests" -eq 1 ]; then
-    ctest --test-dir build-web --output-on-failure -j "$jobs" -L web
+    engines="${CORVANE_WEB_ENGINES:-chromium webkit}"
+    skip=()
+    if [[ " $engines " != *" webkit "* ]]; then
+        skip+=(-E '^web\.webkit\.')
+    fi
+    ctest --test-dir build-web --output-on-failure -j "${CORVANE_BROWSER_JOBS:-3}" -L web "${skip[@]}"
 fi

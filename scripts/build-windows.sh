@@ -30,6 +30,8 @@ done
 jobs="$(nproc)"
 build="$root/build-windows"
 started=$SECONDS
+# shellcheck source=scripts/compiler-cache.sh
+source scripts/compiler-cache.sh
 
 buildTests=OFF
 targets=(corvane-cli)
@@ -84,12 +86,10 @@ if [ "$runTests" -eq 1 ]; then
     ctest --test-dir "$build" -L '^(cli|answers)$' -j "$jobs" --output-on-failure
     tested=$SECONDS
 
-    # The Linux program that the .exe is held against, built from the same sources.
-    reference="$build/linux-reference"
-    cmake -S . -B "$reference" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
-        -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
-    cmake --build "$reference" -j "$jobs" --target corvane-cli
-    scripts/compare-windows.sh "$reference/cli/corvane-cli" "$build"
+    # The Linux program that the .exe is held against, built from the same
+    # sources: the native build's (scripts/native-build.sh).
+    scripts/native-build.sh build corvane-cli >/dev/null
+    scripts/compare-windows.sh build/cli/corvane-cli "$build"
     compared=$SECONDS
 fi
 

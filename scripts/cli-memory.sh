@@ -11,7 +11,7 @@
 #   scripts/cli-memory.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build-memory}"
+build="${1:-$root/build}"
 limit_kib=$((64 * 1024))
 
 # shellcheck source=scripts/cli-tools.sh

@@ -27,6 +27,8 @@ workers="${FUZZ_WORKERS:-1}"
 buildJobs="${FUZZ_BUILD_JOBS:-2}"
 merge="${FUZZ_MERGE:-0}"
 
+# shellcheck source=scripts/compiler-cache.sh
+source scripts/compiler-cache.sh
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
     -DCORVANE_FUZZ=ON -DCORVANE_BUILD_GUI=OFF -DCORVANE_BUILD_TESTS=OFF \
     -DCORVANE_BUILD_BENCH=OFF >/dev/null

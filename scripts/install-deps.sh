@@ -7,6 +7,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git clang-format
+    # Optional: every build compiles through it when it is there.
+    ccache
     qt6-base-dev libgl1-mesa-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     libcli11-dev nlohmann-json3-dev

@@ -5,18 +5,14 @@
 # Builds the Debian package and checks it: lintian must report neither an
 # error nor a warning, and the package must carry its copyright file.
 #
-#   scripts/package.sh             configures and builds build-pkg/ first
-#   scripts/package.sh build       packages an existing build directory
+#   scripts/package.sh             packages build/, built first (scripts/native-build.sh)
+#   scripts/package.sh DIR         packages another build directory, built first
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-build="${1:-build-pkg}"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" \
-        -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr
-fi
-cmake --build "$build" -j "$(nproc)"
+build="${1:-build}"
+scripts/native-build.sh "$build"
 (cd "$build" && cpack -G DEB >/dev/null)
 package="$(ls -t "$build"/corvane_*_amd64.deb | head -n 1)"
 echo "Package: $package"

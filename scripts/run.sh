@@ -7,6 +7,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}"
-cmake --build build -j "$(nproc)" --target corvane
+scripts/native-build.sh build corvane
 exec build/app/corvane "$@"

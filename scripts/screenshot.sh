@@ -18,10 +18,7 @@ for tool in xvfb-run xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing" >&2; exit 1; }
 done
 
-if [ ! -x "$build/app/corvane" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}"
-fi
-cmake --build "$build" -j 2 --target corvane
+scripts/native-build.sh "$build" corvane
 
 # Round marks in client pixels: the container offsets plus the mark's centre.
 case "$state" in

@@ -9,19 +9,16 @@
 # memcheck reports with exit status 99, apart from the CLI's own statuses
 # (0 answered, 1 usage, 2 refused), which each run also checks.
 #
-#   scripts/valgrind.sh              build in build-valgrind/ and run
+#   scripts/valgrind.sh              corvane-cli of build/ (scripts/native-build.sh)
 #   ROWS=2000 scripts/valgrind.sh    a longer table
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-build="${VALGRIND_BUILD_DIR:-$root/build-valgrind}"
+build="${VALGRIND_BUILD_DIR:-$root/build}"
 rows="${ROWS:-200}"
-jobs="${VALGRIND_BUILD_JOBS:-2}"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WARNINGS_AS_ERRORS="${CORVANE_WARNINGS_AS_ERRORS:-OFF}" -DCORVANE_BUILD_GUI=OFF \
-    -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target corvane-cli
+scripts/native-build.sh "$build" corvane-cli >/dev/null
 cli="$build/cli/corvane-cli"
 
 work="$build/valgrind"

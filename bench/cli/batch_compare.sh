@@ -13,7 +13,7 @@
 #   bench/cli/batch_compare.sh [BUILD_DIR] [ROWS]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$root/build-bench}"
+build="${1:-$root/build}"
 rows="${2:-1000000}"
 
 # shellcheck source=scripts/cli-tools.sh
