@@ -42,6 +42,15 @@ WEBKIT_BROWSER = os.environ.get('CORVANE_WEBKIT_BROWSER',
 
 ERROR_TITLE = 'An Error has Occured!'
 
+# Random loops run at the size that has found faults; CORVANE_SOAK=1 (for a
+# release) runs them at their large sizes.
+SOAK = os.environ.get('CORVANE_SOAK') == '1'
+
+
+def loop_size(every_run, soak):
+    """How many rounds a random loop runs: every_run, or soak when soaking."""
+    return soak if SOAK else every_run
+
 
 def chromium_only(reason):
     """Skips a test or class in WebKitGTK, saying what that engine's driver lacks."""

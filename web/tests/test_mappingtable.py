@@ -20,10 +20,11 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import PageTest, chromium_only
+from browser import PageTest, chromium_only, loop_size
 
 CLI = os.environ.get('CORVANE_CLI', '')
 SEED = int(os.environ.get('CORVANE_TABLE_SEED', '2026'))
+TABLES = loop_size(40, 200)
 
 # Catches each download the page starts: its name and the SHA-256 of its Blob.
 CATCH_DOWNLOADS = '''
@@ -170,7 +171,7 @@ class MappingTablePage(PageTest):
             'Promise.all(window.corvaneDownloads.splice(0)).then(done, (e) => done(String(e)));')
 
     @unittest.skipUnless(CLI, 'needs CORVANE_CLI, a native corvane-cli')
-    def test_downloads_are_what_corvane_cli_writes_for_200_random_tables(self):
+    def test_downloads_are_what_corvane_cli_writes_for_random_tables(self):
         self.driver.execute_script(CATCH_DOWNLOADS)
         rng = random.Random(SEED)
 
@@ -179,7 +180,7 @@ class MappingTablePage(PageTest):
             return [len(output), hashlib.sha256(output).hexdigest()]
 
         with concurrent.futures.ThreadPoolExecutor(2) as pool:
-            for number in range(200):
+            for number in range(TABLES):
                 rows = int(10 ** rng.uniform(0, 4))
                 with self.subTest(seed=SEED, table=number, rows=rows):
                     path = self.write_table(f'table-{number:03}.csv', random_table(rng, rows))
