@@ -49,13 +49,18 @@ cheaply are held against the Figures (counts exactly, sizes within 2 %). The
 commands must leave git status as they found it.
 
     /usr/bin/python3 scripts/check-docs.py [--build DIR] [--list] [--only TEXT]
+                                           [--page-ready FILE]
 
 --build names the native build to use (build/ of scripts/test.sh by default):
 its corvane-cli is put first on PATH for corvane-cli's examples, which run in
 a scratch directory that holds the files they read (table.csv). --list shows
 each command and its treatment without running any; --only runs just the
-commands that contain TEXT. CORVANE_DOCS_SYSTEM=0 skips the commands that
-install or remove the package even as root.
+commands that contain TEXT. --page-ready lets the checker start while the
+page's build and browser tests still run (scripts/test.sh runs them side by
+side): the blocks of commands that read or build build-web/ run last, once
+FILE holds the exit status of that stage; when it is not 0 they are not run
+and the check fails. CORVANE_DOCS_SYSTEM=0 skips the commands that install or
+remove the package even as root.
 """
 
 import argparse
@@ -105,14 +110,19 @@ ROOT = Path(__file__).resolve().parents[1]
 #   expect     a text the output must hold
 #   display    the window shows on the X display, not offscreen
 #   exports    an export, kept for the later commands of its block
+#   page       it reads or builds build-web/: with --page-ready, its block runs
+#              once the page's own build and tests are done
 #   timeout    seconds
 # ---------------------------------------------------------------------------
 FUZZ_SMALL = {'FUZZ_RUNS': '300'}
 TREATMENTS = [
     # The test command and its own steps.
     (r'scripts/test\.sh', 'test-step', {}),
+    # The quick loop runs for real: with everything built, it is the native
+    # tests once more.
+    (r'scripts/test\.sh --quick', 'run', {'timeout': 900, 'page': True}),
     (r'reuse lint', 'test-step', {}),
-    (r'scripts/package\.sh build', 'test-step', {}),
+    (r'scripts/package\.sh', 'test-step', {}),
     (r'scripts/build-windows\.sh', 'test-step', {}),
     (r'scripts/build-web\.sh --test', 'test-step', {}),
     (r"ctest --test-dir build-windows -L '\^\(cli\|answers\)\$' -j2 --output-on-failure", 'test-step',
@@ -120,25 +130,25 @@ TREATMENTS = [
 
     # The window, the page and a server of the page.
     (r'scripts/run\.sh', 'window', {'alive': 'Allan-Bradley / Modicon Corvane', 'timeout': 900}),
-    (r'chromium build-web/corvane\.html', 'browser', {'expect': 'Allan-Bradley / Modicon Corvane'}),
+    (r'chromium build-web/corvane\.html', 'browser',
+     {'expect': 'Allan-Bradley / Modicon Corvane', 'page': True}),
     (r'cd build-web && python3 -m http\.server 8000', 'server',
-     {'url': 'http://localhost:8000/corvane.html', 'same_as': 'build-web/corvane.html'}),
+     {'url': 'http://localhost:8000/corvane.html', 'same_as': 'build-web/corvane.html', 'page': True}),
     (r'scripts/screenshot\.sh slave slave\.png', 'run',
      {'replace': {'slave.png': '{scratch}/slave.png'}, 'expect': 'wrote ', 'display': True,
       'timeout': 600}),
     (r'/usr/bin/python3 scripts/screenshot-web\.py build-web/corvane\.html docs/screenshot-web\.png', 'run',
-     {'replace': {'docs/screenshot-web.png': '{scratch}/screenshot-web.png'}}),
+     {'replace': {'docs/screenshot-web.png': '{scratch}/screenshot-web.png'}, 'page': True}),
     (r'/usr/bin/python3 scripts/screenshot-web\.py --table docs/examples/gateway-map\.csv '
      r'build-web/corvane\.html docs/screenshot-maptable\.png', 'run',
-     {'replace': {'docs/screenshot-maptable.png': '{scratch}/screenshot-maptable.png'}}),
+     {'replace': {'docs/screenshot-maptable.png': '{scratch}/screenshot-maptable.png'}, 'page': True}),
 
     # corvane-cli's examples.
     (r'(printf|echo) .* \| corvane-cli .*', 'cli', {}),
     (r'corvane-cli( .*)?', 'cli', {}),
 
     # The package: build, install, try, remove, validate.
-    (r'scripts/package\.sh', 'run', {}),
-    (r'apt-get install \./build-pkg/corvane_[0-9.]+_amd64\.deb', 'install', {}),
+    (r'apt-get install \./build/corvane_[0-9.]+_amd64\.deb', 'install', {}),
     (r'\(installed\) corvane-cli --version', 'installed', {}),
     (r'\(installed\) man corvane-cli', 'installed', {'env': {'MANPAGER': 'cat', 'MANWIDTH': '80'},
                                                   'expect': 'corvane-cli'}),
@@ -148,7 +158,7 @@ TREATMENTS = [
     (r'apt-get remove -y corvane', 'install', {}),
     (r'apt-get install clang-14 libclang-rt-14-dev .*', 'packages', {}),
     (r'desktop-file-validate packaging/\S+\.desktop', 'run', {}),
-    (r'appstreamcli validate --no-net build-pkg/packaging/\S+\.metainfo\.xml', 'run', {}),
+    (r'appstreamcli validate --no-net build/packaging/\S+\.metainfo\.xml', 'run', {}),
 
     # Windows and the web page by hand: the test command's build directories.
     (r'scripts/build-windows\.sh --no-tests', 'run', {}),
@@ -156,15 +166,19 @@ TREATMENTS = [
     (r'cmake -S \. -B build-windows .*', 'run', {}),
     (r'cmake --build build-windows -j2 --target corvane-cli corvane_cli_tests corvane_answers_tests', 'run',
      {}),
-    (r'scripts/build-web\.sh', 'run', {}),
+    (r'scripts/build-web\.sh', 'run', {'page': True}),
     (r'export NODE_PATH=/usr/share/nodejs', 'run', {'exports': True}),
-    (r'emcmake cmake -S \. -B build-web .*', 'run', {}),
-    (r'cmake --build build-web -j2 --target corvane_page', 'run', {}),
+    (r'emcmake cmake -S \. -B build-web .*', 'run', {'page': True}),
+    (r'cmake --build build-web -j2 --target corvane_page', 'run', {'page': True}),
 
     # Release figures, with small inputs.
     (r'FUZZ_MERGE=1 scripts/fuzz\.sh', 'run',
      {'env': FUZZ_SMALL, 'restore': 'fuzz/corpus',
       'keeps': ['fuzz/corpus/batchstream/quoted-row-cut-at-the-limit']}),
+    # One target after another is shown on two quick targets: every target
+    # runs in the plain command and in the merge above.
+    (r'FUZZ_JOBS=1 scripts/fuzz\.sh', 'run',
+     {'env': FUZZ_SMALL, 'append': ' parsedatafile translateslave'}),
     (r'(FUZZ_\w+=\S+ )*scripts/fuzz\.sh( \w+)?', 'run', {'env': FUZZ_SMALL}),
     (r'ASAN_OPTIONS=\S+ build-fuzz/fuzz/<target>_fuzz <file>', 'run',
      {'replace': {'<target>': 'batchstream',
@@ -172,15 +186,17 @@ TREATMENTS = [
     (r'(COVERAGE_CHECK=1 )?scripts/coverage\.sh', 'run', {}),
     (r'(REPEAT=\d+ )?bench/startup\.sh( build\S*)?', 'run', {'env': {'REPEAT': '3'}, 'measures': True}),
     (r'(ROWS=\d+ )?scripts/valgrind\.sh', 'run', {'env': {'ROWS': '20'}}),
-    (r'cmake -S \. -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release && cmake --build build-rel', 'run',
-     {'then': 'ctest --test-dir build-rel -j2 --output-on-failure', 'timeout': 3600}),
-    (r'build-rel/bench/corvane_bench .*', 'run',
+    # The native build that scripts/test.sh made and tested: built again only
+    # where it is not up to date.
+    (r'scripts/native-build\.sh', 'run', {}),
+    (r'build/bench/corvane_bench .*', 'run',
      {'replace': {'--benchmark_repetitions=5': '--benchmark_repetitions=2 --benchmark_min_time=0.01'}}),
-    (r'bench/cli/batch_compare\.sh build-rel', 'run', {'append': ' 20000', 'env': {'RUNS': '2'}}),
-    (r'scripts/cli-memory\.sh build-rel', 'run', {}),
-    (r'/usr/bin/python3 bench/web/page_bench\.py build-web/corvane\.html', 'run', {'measures': True}),
+    (r'bench/cli/batch_compare\.sh build', 'run', {'append': ' 20000', 'env': {'RUNS': '2'}}),
+    (r'scripts/cli-memory\.sh', 'run', {}),
+    (r'/usr/bin/python3 bench/web/page_bench\.py build-web/corvane\.html', 'run',
+     {'measures': True, 'page': True}),
     (r'/usr/bin/python3 bench/web/table_bench\.py build-web/corvane\.html', 'run',
-     {'append': ' 20000', 'measures': True}),
+     {'append': ' 20000', 'measures': True, 'page': True}),
 ]
 
 # The sizes in the Figures of docs/release.md: (the figure, the file it is the
@@ -542,8 +558,10 @@ class Runner:
 
     def run(self, command):
         kind, options = command.kind, command.options
-        # The same command with the same shown output runs once.
-        same = (command.text, tuple(command.shown or ()))
+        # The same command, as it is run, with the same shown output runs once
+        # (ROWS=2000 scripts/valgrind.sh is scripts/valgrind.sh with ROWS=20).
+        ran = self.text_for_run(command) if kind == 'run' else command.text
+        same = (ran, tuple(sorted(options.get('env', {}).items())), tuple(command.shown or ()))
         if same in self.done and kind not in ('install', 'installed'):
             print(f'same  {command.where}: as {self.done[same]}', flush=True)
             return
@@ -912,6 +930,18 @@ def tree_names(inline):
     return faults
 
 
+def wait_for_page(path):
+    """Waits for the page's stage to write its exit status to path; returns it."""
+    print(f'wait  for the page\'s build and browser tests ({path})', flush=True)
+    started = time.monotonic()
+    while not path.exists() or not path.read_text().strip():
+        if time.monotonic() - started > 3600:
+            return 'no status within an hour'
+        time.sleep(1)
+    print(f'      the page\'s stage ended after {time.monotonic() - started:.0f} s more', flush=True)
+    return path.read_text().strip()
+
+
 def git_status(*paths):
     return subprocess.run(['git', 'status', '--porcelain', '--', *paths], cwd=ROOT,
                           capture_output=True, text=True).stdout
@@ -922,6 +952,7 @@ def main():
     parser.add_argument('--build', default='build')
     parser.add_argument('--list', action='store_true')
     parser.add_argument('--only')
+    parser.add_argument('--page-ready', type=Path)
     args = parser.parse_args()
     build = (ROOT / args.build).resolve()
     if not (build / 'cli' / 'corvane-cli').exists():
@@ -946,11 +977,22 @@ def main():
         for name, content in FIXTURES.items():
             (scratch / name).write_text(content)
         runner = Runner(build, scratch)
+        chosen = [command for command in commands if not args.only or args.only in command.key]
+        later = []
+        if args.page_ready:
+            page_blocks = {command.block for command in chosen if command.options.get('page')}
+            later = [command for command in chosen if command.block in page_blocks]
+            chosen = [command for command in chosen if command.block not in page_blocks]
         try:
-            for command in commands:
-                if args.only and args.only not in command.key:
-                    continue
+            for command in chosen:
                 runner.run(command)
+            if later:
+                status = wait_for_page(args.page_ready)
+                for command in later:
+                    if status == '0':
+                        runner.run(command)
+                    else:
+                        runner.fail(command, f'not run: the page\'s build and tests ended with {status}')
         finally:
             runner.restore_system()
 
