@@ -24,6 +24,8 @@ case "${1:-}" in
 esac
 
 jobs="${CORVANE_JOBS:-2}"
+# shellcheck source=scripts/compiler-cache.sh
+source scripts/compiler-cache.sh
 # Debian's Emscripten runs its JavaScript optimizer with the system's node modules.
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
 

@@ -13,7 +13,8 @@
 if [ "${CORVANE_CCACHE:-1}" != 0 ] && command -v ccache >/dev/null; then
     export CMAKE_C_COMPILER_LAUNCHER="${CMAKE_C_COMPILER_LAUNCHER:-ccache}"
     export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}"
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}"
+    CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
+    export CCACHE_BASEDIR
     # Debug information then names the folder of whichever clone compiled it
     # first; the tests do not read it, and a debugger is pointed at the sources.
     export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
