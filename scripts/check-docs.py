@@ -49,7 +49,7 @@ cheaply are held against the Figures (counts exactly, sizes within 2 %). The
 commands must leave git status as they found it.
 
     /usr/bin/python3 scripts/check-docs.py [--build DIR] [--list] [--only TEXT]
-                                           [--page-ready FILE]
+                                           [--page-ready FILE] [--jobs N]
 
 --build names the native build to use (build/ of scripts/test.sh by default):
 its corvane-cli is put first on PATH for corvane-cli's examples, which run in
@@ -59,11 +59,16 @@ commands that contain TEXT. --page-ready lets the checker start while the
 page's build and browser tests still run (scripts/test.sh runs them side by
 side): the blocks of commands that read or build build-web/ run last, once
 FILE holds the exit status of that stage; when it is not 0 they are not run
-and the check fails. CORVANE_DOCS_SYSTEM=0 skips the commands that install or
+and the check fails. --jobs runs up to N lanes of commands side by side, each
+lane in the docs' order: the fuzzing commands, the coverage commands, the
+package's install and use, the page's commands and all the others (most
+commands use one core or wait on a window, a browser or a program under
+Valgrind). CORVANE_DOCS_SYSTEM=0 skips the commands that install or
 remove the package even as root.
 """
 
 import argparse
+import concurrent.futures
 import dataclasses
 import os
 import re
@@ -72,6 +77,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import urllib.request
 from pathlib import Path
@@ -172,11 +178,12 @@ TREATMENTS = [
     (r'cmake --build build-web -j2 --target corvane_page', 'run', {'page': True}),
 
     # Release figures, with small inputs.
+    # The merge is shown on the target whose named seed it must keep and on a
+    # quick one; every target runs in the plain command.
     (r'FUZZ_MERGE=1 scripts/fuzz\.sh', 'run',
-     {'env': FUZZ_SMALL, 'restore': 'fuzz/corpus',
+     {'env': FUZZ_SMALL, 'append': ' batchstream parsedatafile', 'restore': 'fuzz/corpus',
       'keeps': ['fuzz/corpus/batchstream/quoted-row-cut-at-the-limit']}),
-    # One target after another is shown on two quick targets: every target
-    # runs in the plain command and in the merge above.
+    # One target after another is shown on two quick targets.
     (r'FUZZ_JOBS=1 scripts/fuzz\.sh', 'run',
      {'env': FUZZ_SMALL, 'append': ' parsedatafile translateslave'}),
     (r'(FUZZ_\w+=\S+ )*scripts/fuzz\.sh( \w+)?', 'run', {'env': FUZZ_SMALL}),
@@ -482,6 +489,8 @@ class Runner:
         self.failures = []
         self.skipped = []
         self.package = None   # dpkg state before an install, when one ran
+        self.lock = threading.Lock()  # lanes of commands may run side by side
+        self.displays = iter(range(140, 200))  # where each window's xvfb-run looks first
         # As in scripts/test.sh: warnings are errors where the project checks
         # itself (scripts/run.sh then finds build/ configured as it left it),
         # and a build given no -j uses two jobs, one per core.
@@ -490,14 +499,16 @@ class Runner:
         self.base_env.setdefault('CORVANE_WARNINGS_AS_ERRORS', 'ON')
 
     def ok(self, message):
-        self.passed += 1
-        print('ok    ' + message, flush=True)
+        with self.lock:
+            self.passed += 1
+            print('ok    ' + message, flush=True)
 
     def fail(self, command, message, output=''):
         tail = '\n'.join(output.rstrip('\n').split('\n')[-40:]) if output else ''
-        self.failures.append(f'{command.where}: {command.key}\n    {message}' +
-                             (f'\n    --- output (last lines) ---\n{tail}' if tail else ''))
-        print(f'FAIL  {command.where}: {message}', flush=True)
+        with self.lock:
+            self.failures.append(f'{command.where}: {command.key}\n    {message}' +
+                                 (f'\n    --- output (last lines) ---\n{tail}' if tail else ''))
+            print(f'FAIL  {command.where}: {message}', flush=True)
 
     def text_for_run(self, command):
         text = command.text
@@ -693,10 +704,13 @@ class Runner:
                   'wait "$program" 2>/dev/null; exit $status\n')
         env = self.environment(command)
         env.pop('QT_QPA_PLATFORM', None)
-        log = self.scratch / 'window.log'
+        log = self.scratch / f'window-{command.line}.log'
         env.update(CORVANE_TITLE=title, CORVANE_LOG=str(log), CORVANE_COMMAND=text)
         started = time.monotonic()
-        done = subprocess.run(['xvfb-run', '-a', '-s', '-screen 0 1024x768x24', 'bash', '-c', script],
+        with self.lock:
+            display = str(next(self.displays))
+        done = subprocess.run(['xvfb-run', '-a', '-n', display, '-s', '-screen 0 1024x768x24',
+                               'bash', '-c', script],
                               cwd=cwd, env=env, stdin=subprocess.DEVNULL, capture_output=True,
                               text=True, timeout=timeout + 60)
         output = done.stdout + done.stderr
@@ -942,6 +956,20 @@ def wait_for_page(path):
     return path.read_text().strip()
 
 
+def lane_of(command, page_blocks):
+    """Commands that share a build directory, the fuzz corpus or the system
+    run in one lane, one after another."""
+    if command.block in page_blocks:
+        return 'page'
+    if command.kind in ('install', 'installed'):
+        return 'system'
+    if 'fuzz' in command.key:
+        return 'fuzz'
+    if 'coverage.sh' in command.key:
+        return 'coverage'
+    return 'main'
+
+
 def git_status(*paths):
     return subprocess.run(['git', 'status', '--porcelain', '--', *paths], cwd=ROOT,
                           capture_output=True, text=True).stdout
@@ -953,6 +981,7 @@ def main():
     parser.add_argument('--list', action='store_true')
     parser.add_argument('--only')
     parser.add_argument('--page-ready', type=Path)
+    parser.add_argument('--jobs', type=int, default=1)
     args = parser.parse_args()
     build = (ROOT / args.build).resolve()
     if not (build / 'cli' / 'corvane-cli').exists():
@@ -978,21 +1007,32 @@ def main():
             (scratch / name).write_text(content)
         runner = Runner(build, scratch)
         chosen = [command for command in commands if not args.only or args.only in command.key]
-        later = []
+        page_blocks = set()
         if args.page_ready:
             page_blocks = {command.block for command in chosen if command.options.get('page')}
-            later = [command for command in chosen if command.block in page_blocks]
-            chosen = [command for command in chosen if command.block not in page_blocks]
-        try:
-            for command in chosen:
-                runner.run(command)
-            if later:
+        lanes = {}
+        for command in chosen:
+            lanes.setdefault(lane_of(command, page_blocks), []).append(command)
+        if args.jobs <= 1:  # the docs' order, the page's commands last
+            lanes = {'all': [c for c in chosen if c.block not in page_blocks],
+                     'page': lanes.get('page', [])}
+
+        def run_lane(name):
+            if name == 'page' and lanes[name]:
                 status = wait_for_page(args.page_ready)
-                for command in later:
-                    if status == '0':
-                        runner.run(command)
-                    else:
+                if status != '0':
+                    for command in lanes[name]:
                         runner.fail(command, f'not run: the page\'s build and tests ended with {status}')
+                    return
+            for command in lanes[name]:
+                runner.run(command)
+
+        try:
+            # The page's lane is handed out last: it waits for the page first.
+            order = sorted(lanes, key=lambda name: name == 'page')
+            with concurrent.futures.ThreadPoolExecutor(max(1, args.jobs)) as pool:
+                for done in [pool.submit(run_lane, name) for name in order]:
+                    done.result()
         finally:
             runner.restore_system()
 

@@ -21,6 +21,12 @@ shift || true
 # shellcheck source=scripts/compiler-cache.sh
 source "$root/scripts/compiler-cache.sh"
 
+# One build at a time in a folder: scripts that need it may run side by side
+# (the docs' check runs its commands in lanes).
+mkdir -p "$build"
+exec 9>"$build/.native-build.lock"
+flock 9
+
 configure=()
 if [ ! -f "$build/CMakeCache.txt" ]; then
     configure+=(-G Ninja -DCMAKE_BUILD_TYPE=Release)

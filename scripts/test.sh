@@ -144,7 +144,7 @@ stage "Windows (build-windows/, Wine)" scripts/build-windows.sh
 # for the page's stage to end.
 docs_status=0
 stage "the docs' commands (check-docs)" \
-    /usr/bin/python3 scripts/check-docs.py --page-ready "$logs/page.status" || docs_status=$?
+    /usr/bin/python3 scripts/check-docs.py --jobs 3 --page-ready "$logs/page.status" || docs_status=$?
 
 page_status=0
 wait "$page_job" || page_status=$?
