@@ -100,8 +100,12 @@ stage "licences (reuse lint)" reuse lint
 
 stage "native build (build/)" scripts/native-build.sh build
 
+stage "native tests" native_tests
+
 # The browser tests mostly wait on the browser: they run beside the stages
-# below, which keep both cores busy, and their output is shown when they end;
+# below, which keep both cores busy (the native tests, which start a process
+# per test, run before them: beside the page's build they take five times as
+# long), and their output is shown when they end;
 # the stage writes its exit status to page.status for the docs' check. It
 # runs in a session of its own, stopped whole if this script ends first.
 logs="$root/build/test-logs"
@@ -114,8 +118,6 @@ page_job=$!
 page_from=$SECONDS
 trap 'kill -TERM -- -"$page_job" 2>/dev/null || true' EXIT
 echo "== page build and browser tests: started beside the next stages ($logs/page.log)"
-
-stage "native tests" native_tests
 
 # The .deb of that build: its copyright file, and lintian without error or warning.
 stage "package (lintian)" scripts/package.sh
