@@ -13,6 +13,10 @@
 #   FUZZ_WORKERS=2 scripts/fuzz.sh jsonlstream   one target's executions
 #                                split between two processes with their own
 #                                seeds that share the scratch corpus
+#   FUZZ_TIMEOUT=120 scripts/fuzz.sh   seconds an input may take before it
+#                                counts as a finding (10 by default, for a
+#                                quiet machine; the test command's short
+#                                runs share the cores with the browser tests)
 #   FUZZ_MERGE=1 scripts/fuzz.sh after a clean run, replace each target's
 #                                corpus in fuzz/corpus/ with the minimised
 #                                merge of its seeds and the inputs found
@@ -26,6 +30,7 @@ jobs="${FUZZ_JOBS:-2}"
 workers="${FUZZ_WORKERS:-1}"
 buildJobs="${FUZZ_BUILD_JOBS:-2}"
 merge="${FUZZ_MERGE:-0}"
+timeout="${FUZZ_TIMEOUT:-10}"
 
 # shellcheck source=scripts/compiler-cache.sh
 source scripts/compiler-cache.sh
@@ -73,7 +78,7 @@ runTarget()
     local target=$1 work="$build/fuzz-run/$1"
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/artifacts"
-    local options=(-max_len="$(maxLength "$target")" -timeout=10
+    local options=(-max_len="$(maxLength "$target")" -timeout="$timeout" -report_slow_units="$timeout"
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/")
     local dictionary="fuzz/${target}.dict"
     case "$target" in
