@@ -273,9 +273,7 @@ class MappingTablePage(PageTest):
         first = self.driver.find_element(By.CSS_SELECTOR, '.maptable tbody button[data-row="0"]')
         first.click()
         self.keys(Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.END)
-        focused = self.driver.switch_to.active_element
-        self.assertEqual(focused.get_attribute('data-row'), '4999')
-        self.assertEqual(focused.get_attribute('aria-label'), 'Row 5000, show in the window')
+        self.assertEqual(self.focused_row(), ['4999', 'Row 5000, show in the window'])
         self.keys(Keys.HOME, Keys.ARROW_DOWN, Keys.ENTER)
         detail = self.driver.find_element(By.CSS_SELECTOR, '.maptable .detail')
         self.assertIn('Row 2', detail.text)
@@ -314,11 +312,20 @@ class MappingTablePage(PageTest):
         WebDriverWait(self.driver, 10).until(lambda _: self.text('DataFileTxt') == 'N7:4/5')
         self.assert_focus_on_row('0')
 
+    def focused_row(self):
+        """[data-row, aria-label] of the focused row button, read in one
+        script: the table draws the rows around the focused one again as it
+        scrolls, so an element found a moment earlier may be gone. None when
+        the focus is on no row of the table."""
+        return self.driver.execute_script(
+            'const e = document.activeElement;'
+            'return e && e.closest("tbody") && e.dataset.row !== undefined'
+            '    ? [e.dataset.row, e.getAttribute("aria-label")] : null;')
+
     def assert_focus_on_row(self, row):
-        focused = self.driver.switch_to.active_element
-        self.assertEqual(focused.get_attribute('data-row'), row)
-        self.assertEqual(self.driver.execute_script(
-            'return arguments[0].closest("tbody") !== null;', focused), True)
+        focused = self.focused_row()
+        self.assertIsNotNone(focused, 'the focus is on no row of the table')
+        self.assertEqual(focused[0], row)
 
     def test_the_section_is_named_for_assistive_technology(self):
         names = self.driver.execute_script('''
