@@ -30,7 +30,7 @@ for argument in "$@"; do
     --quick) quick=1 ;;
     --page) page=1 ;;
     -h | --help)
-        sed -n '12,17s/^# \{0,1\}//p' "$0"
+        sed -n '12,21s/^# \{0,1\}//p' "$0"
         exit 0
         ;;
     *)
