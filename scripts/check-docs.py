@@ -597,7 +597,7 @@ class Runner:
                 self.exports.setdefault(command.block, {})[name] = value
                 self.ok(f'{command.where}: {name} set for the block')
                 return
-            text = self.text_for_run(command)
+            text = ran
             restore = options.get('restore')
             if restore and git_status(restore):
                 self.skipped.append(f'{command.where}: {command.key} ({restore} has changes '

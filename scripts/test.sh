@@ -50,8 +50,17 @@ export CORVANE_WARNINGS_AS_ERRORS=ON
 # shellcheck source=scripts/compiler-cache.sh
 source scripts/compiler-cache.sh
 
+# The page's build and browser tests get the native corvane-cli as the
+# reference of their differential test.
+export CORVANE_JOBS="$jobs" CORVANE_CLI="$root/build/cli/corvane-cli"
+
 started=$SECONDS
 times=()
+# note_time NAME FROM: the stage NAME, begun at FROM ($SECONDS), for the table.
+note_time()
+{
+    times+=("$(printf '%-34s %2d:%02d' "$1" $(((SECONDS - $2) / 60)) $(((SECONDS - $2) % 60)))")
+}
 # stage NAME COMMAND...: runs one stage, notes its minutes and returns its
 # status. (A stage's command runs where set -e does not reach, so a function
 # given here chains its steps with &&.)
@@ -61,7 +70,7 @@ stage()
     shift
     echo "== $name"
     "$@" || status=$?
-    times+=("$(printf '%-34s %2d:%02d' "$name" $(((SECONDS - from) / 60)) $(((SECONDS - from) % 60)))")
+    note_time "$name" "$from"
     return "$status"
 }
 report_times()
@@ -77,19 +86,12 @@ native_tests()
     ctest --test-dir build --output-on-failure -j "$jobs"
 }
 
-# The page's build and browser tests, given the native corvane-cli as the
-# reference of the differential test; Chromium alone in the quick loop.
-page_tests()
-{
-    env CORVANE_JOBS="$jobs" CORVANE_CLI="$root/build/cli/corvane-cli" scripts/build-web.sh --test
-}
-
 if [ "$quick" -eq 1 ]; then
     stage "native build (build/)" scripts/native-build.sh build
     stage "native tests" native_tests
     if [ "$page" -eq 1 ] || [ -n "$(git status --porcelain -- web)" ]; then
         export CORVANE_WEB_ENGINES=chromium
-        stage "page build and Chromium tests" page_tests
+        stage "page build and Chromium tests" scripts/build-web.sh --test
     fi
     report_times
     exit 0
@@ -111,7 +113,7 @@ stage "native tests" native_tests
 logs="$root/build/test-logs"
 mkdir -p "$logs"
 rm -f "$logs/page.status"
-setsid env CORVANE_JOBS="$jobs" CORVANE_CLI="$root/build/cli/corvane-cli" bash -c \
+setsid bash -c \
     'status=0; scripts/build-web.sh --test || status=$?; echo "$status" >"$0"; exit "$status"' \
     "$logs/page.status" >"$logs/page.log" 2>&1 </dev/null &
 page_job=$!
@@ -152,8 +154,7 @@ page_status=0
 wait "$page_job" || page_status=$?
 echo "== page build and browser tests ($logs/page.log)"
 cat "$logs/page.log"
-times+=("$(printf '%-34s %2d:%02d' "page build and browser tests" \
-    $(((SECONDS - page_from) / 60)) $(((SECONDS - page_from) % 60)))")
+note_time "page build and browser tests" "$page_from"
 report_times
 if [ "$page_status" -ne 0 ]; then
     echo "FAIL: the page's build or browser tests (status $page_status)" >&2
